@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Configures and builds the named trees under build/:
+#   native       host compiler, tools and benchmarks
+#   native-asan  host compiler with AddressSanitizer and UBSan, for the tests
+#   win32        MinGW-w64 i686: the Windows programs, DLL and test binaries
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=${VT_JOBS:-2}
+[ $# -gt 0 ] || set -- native win32
+for tree in "$@"; do
+  case $tree in
+    native)      args=(-DCMAKE_BUILD_TYPE=Release) ;;
+    native-asan) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_SANITIZE=ON) ;;
+    win32)       args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake") ;;
+    *) echo "build.sh: unknown tree '$tree' (native, native-asan, win32)" >&2; exit 2 ;;
+  esac
+  echo "== build $tree =="
+  cmake -S "$root" -B "$root/build/$tree" "${args[@]}" >/dev/null
+  cmake --build "$root/build/$tree" -j"$jobs"
+done

@@ -1,0 +1,130 @@
+# Wine harness, sourced by every script that runs our Windows programs.
+#
+#   VT_BUILD   the Win32 build tree (default: build/win32 under the checkout)
+#
+# One template prefix per build tree (32-bit, Windows 95, virtual desktop),
+# copied for every run that changes it. ~/.wine is never touched.
+
+VT_ROOT=${VT_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+VT_BUILD=${VT_BUILD:-$VT_ROOT/build/win32}
+VT_WINE_DIR=$VT_BUILD/wine
+
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+# No menu files in the host's home, no Mono or Gecko install prompts.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+
+vt_log() { echo "[wine] $*" >&2; }
+
+# vt_xvfb [WxHxD]: make sure there is an X display; starts Xvfb if needed.
+vt_xvfb() {
+  local geometry=${1:-800x600x24}
+  if [ -n "${DISPLAY:-}" ] && [ -z "${VT_OWN_XVFB:-}" ]; then return 0; fi
+  if [ -n "${VT_XVFB_PID:-}" ] && kill -0 "$VT_XVFB_PID" 2>/dev/null; then return 0; fi
+  local n
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
+    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp >/dev/null 2>&1 &
+    VT_XVFB_PID=$!
+    local i
+    for i in $(seq 1 50); do
+      [ -e /tmp/.X11-unix/X$n ] && break
+      sleep 0.1
+    done
+    if kill -0 "$VT_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$n" VT_OWN_XVFB=1 VT_XVFB_PID
+      return 0
+    fi
+  done
+  vt_log "cannot start Xvfb"
+  return 1
+}
+
+vt_xvfb_stop() {
+  if [ -n "${VT_XVFB_PID:-}" ]; then
+    kill "$VT_XVFB_PID" 2>/dev/null
+    wait "$VT_XVFB_PID" 2>/dev/null
+    unset VT_XVFB_PID VT_OWN_XVFB DISPLAY
+  fi
+}
+
+# vt_template: the template prefix, made once per build tree.
+vt_template() {
+  local tpl=$VT_WINE_DIR/template
+  mkdir -p "$VT_WINE_DIR"
+  (
+    flock 9
+    [ -f "$tpl/.vt-ready" ] && exit 0
+    rm -rf "$tpl"
+    vt_log "creating template prefix (once per build tree)"
+    export WINEPREFIX=$tpl
+    wineboot -i >/dev/null 2>&1 </dev/null
+    wine winecfg -v win95 >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$tpl/.vt-ready"
+  ) 9>"$VT_WINE_DIR/.template.lock"
+}
+
+# vt_prefix NAME: a fresh copy of the template, made the current prefix.
+vt_prefix() {
+  vt_template || return 1
+  local dir=$VT_WINE_DIR/runs/$1
+  [ -d "$dir" ] && WINEPREFIX=$dir wineserver -k 2>/dev/null
+  rm -rf "$dir"
+  mkdir -p "$(dirname "$dir")"
+  cp -a "$VT_WINE_DIR/template" "$dir"
+  export WINEPREFIX=$dir
+}
+
+# vt_desktop WxH: size of the virtual desktop of the current prefix.
+vt_desktop() {
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
+}
+
+# vt_drive LETTER FOLDER TYPE: map a drive (TYPE cdrom, floppy or hd).
+# Wine reads drive types at start-up only, so the server is restarted.
+vt_drive() {
+  local letter=${1,,} folder=$2 type=$3
+  ln -sfn "$(cd "$folder" && pwd)" "$WINEPREFIX/dosdevices/$letter:"
+  wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$type" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+}
+
+# vt_start: start the server and its services once, so that later programs
+# do not each wait for the services' linger.
+vt_start() {
+  wineserver -p 2>/dev/null
+  wine wineboot >/dev/null 2>&1 </dev/null
+}
+
+vt_stop() {
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+}
+
+# vt_run PROGRAM [ARGS...]: run a Windows program, console output with LF ends.
+vt_run() {
+  local rc
+  set -o pipefail
+  wine "$@" </dev/null | tr -d '\r'
+  rc=$?
+  set +o pipefail
+  return $rc
+}
+
+# vt_reg_query KEY VALUE: prints the value's data (REG_DWORD as 0x...).
+vt_reg_query() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    awk -v name="$2" 'tolower($1) == tolower(name) { $1 = ""; $2 = ""; sub(/^  */, ""); print; found = 1 } END { exit !found }'
+}
+
+# vt_drive_c: the Linux path of C:\ in the current prefix.
+vt_drive_c() { echo "$WINEPREFIX/drive_c"; }
+
+# vt_screenshot FILE: a picture of the whole X screen.
+vt_screenshot() {
+  import -window root "$1" 2>/dev/null
+}
