@@ -1,0 +1,55 @@
+#include "app.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+HINSTANCE g_resources = nullptr;
+}
+
+CWinApp::CWinApp(const char* appName) : m_pszAppName(appName ? appName : "") { g_app = this; }
+
+CWinApp::~CWinApp() {
+  if (g_app == this) g_app = nullptr;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG*) { return FALSE; }
+
+int CWinApp::Run() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (PreTranslateMessage(&msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return ExitInstance();
+}
+
+int CWinApp::DoMessageBox(const char* text, UINT type, HWND owner) {
+  return MessageBoxA(owner, text, m_pszAppName, type);
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+
+HINSTANCE AfxGetInstanceHandle() {
+  return g_app && g_app->m_hInstance ? g_app->m_hInstance : GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() { return g_resources ? g_resources : AfxGetInstanceHandle(); }
+
+void AfxSetResourceHandle(HINSTANCE instance) { g_resources = instance; }
+
+int AfxMessageBox(const char* text, UINT type) {
+  CWinApp* app = AfxGetApp();
+  if (!app) return MessageBoxA(nullptr, text, "", type);
+  return app->DoMessageBox(text, type, nullptr);
+}
+
+int VtWinMain(CWinApp& app, HINSTANCE instance, const char* cmdLine, int cmdShow) {
+  app.m_hInstance = instance;
+  app.m_lpCmdLine = cmdLine ? cmdLine : "";
+  app.m_nCmdShow = cmdShow;
+  if (!app.InitInstance()) {
+    app.ExitInstance();
+    return app.m_nExitCode;
+  }
+  return app.Run();
+}
