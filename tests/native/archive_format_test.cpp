@@ -20,7 +20,7 @@ std::vector<uint8_t> Build(bool paths, const std::vector<std::pair<std::string, 
 }
 
 void Put32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
-  for (int i = 0; i < 4; ++i) v[at + i] = uint8_t(x >> (8 * i));
+  for (int i = 0; i < 4; ++i) v.at(at + i) = uint8_t(x >> (8 * i));
 }
 
 }  // namespace
