@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include "wnd.h"
+
 namespace {
 CWinApp* g_app = nullptr;
 HINSTANCE g_resources = nullptr;
@@ -11,7 +13,12 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG*) { return FALSE; }
+// Offers the message to the window it is aimed at and that window's parents,
+// so that a window of ours (in this module or a DLL) can consume it.
+BOOL CWinApp::PreTranslateMessage(MSG* msg) {
+  if (!msg->hwnd) return FALSE;
+  return CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, msg);
+}
 
 int CWinApp::Run() {
   MSG msg;

@@ -18,7 +18,8 @@ class CWinApp : public CObject {
   virtual int Run();
   virtual int ExitInstance() { return m_nExitCode; }
   // Called for every message the default loop (and modal loops) pick up;
-  // TRUE when the message was handled and must not be dispatched.
+  // TRUE when the message was handled and must not be dispatched. The
+  // default offers it to PreTranslateMessage of its window and parents.
   virtual BOOL PreTranslateMessage(MSG* msg);
 
   // A message box with the application name as caption.

@@ -4,6 +4,7 @@
 
 class CObject;
 class CArchive;
+class CDumpContext;
 
 struct CRuntimeClass {
   const char* m_lpszClassName;
@@ -18,11 +19,16 @@ struct CRuntimeClass {
   bool IsDerivedFrom(const CRuntimeClass* base) const;
 };
 
+// The virtual operations keep the classic root-class order (run-time class,
+// destructor, serialisation, two diagnostics): classes exported from our DLL
+// are called through their virtual tables by slot.
 class CObject {
  public:
-  virtual ~CObject() = default;
   virtual const CRuntimeClass* GetRuntimeClass() const;
+  virtual ~CObject() = default;
   virtual void Serialize(CArchive& ar);
+  virtual void AssertValid() const {}
+  virtual void Dump(CDumpContext&) const {}
   bool IsKindOf(const CRuntimeClass* cls) const { return GetRuntimeClass()->IsDerivedFrom(cls); }
 
   static const CRuntimeClass classCObject;
@@ -43,13 +49,19 @@ class CObject {
   VT_DECLARE_DYNAMIC(name)         \
   static CObject* CreateObject();
 
-#define VT_IMPLEMENT_RUNTIMECLASS(name, base, create)                                        \
-  const CRuntimeClass name::class##name = {#name, static_cast<int>(sizeof(name)), 0xFFFF,    \
+#define VT_IMPLEMENT_RUNTIMECLASS(name, base, schema, create)                                \
+  const CRuntimeClass name::class##name = {#name, static_cast<int>(sizeof(name)), schema,    \
                                            create, RUNTIME_CLASS(base)};                     \
   const CRuntimeClass* name::GetRuntimeClass() const { return RUNTIME_CLASS(name); }
 
-#define VT_IMPLEMENT_DYNAMIC(name, base) VT_IMPLEMENT_RUNTIMECLASS(name, base, nullptr)
+#define VT_IMPLEMENT_DYNAMIC(name, base) VT_IMPLEMENT_RUNTIMECLASS(name, base, 0xFFFF, nullptr)
 
 #define VT_IMPLEMENT_DYNCREATE(name, base)                \
   CObject* name::CreateObject() { return new name; }     \
-  VT_IMPLEMENT_RUNTIMECLASS(name, base, name::CreateObject)
+  VT_IMPLEMENT_RUNTIMECLASS(name, base, 0xFFFF, name::CreateObject)
+
+// A creatable class with a serialisation schema number.
+#define VT_DECLARE_SERIAL(name) VT_DECLARE_DYNCREATE(name)
+#define VT_IMPLEMENT_SERIAL(name, base, schema)           \
+  CObject* name::CreateObject() { return new name; }     \
+  VT_IMPLEMENT_RUNTIMECLASS(name, base, schema, name::CreateObject)
