@@ -39,6 +39,11 @@ expect_robot no-window 1 'vtrobot: FAIL line 1: no visible window #32770 "No suc
 wait #32770 "No such window" 300
 EOF2
 
+expect_robot current-window 1 'within 200 ms (only the current window matches; waits look for another one)' <<EOF2
+$dialog
+wait #32770 "Robot target" 200
+EOF2
+
 expect_robot no-control 1 'vtrobot: FAIL line 2: no control with id 999 (0x3E7) in #32770 "Robot target"' <<EOF2
 $dialog
 click 999

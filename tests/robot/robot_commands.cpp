@@ -48,8 +48,11 @@ void Press(HWND control) {
 HWND AwaitWindow(Robot& robot, const std::string& class_name, const std::string& caption, long ms) {
   HWND found = nullptr;
   HWND skip = robot.current_or_null();
-  if (!Robot::WaitFor(ms, [&] { return (found = FindVisibleTopLevel(class_name, caption, skip)) != nullptr; }))
-    Robot::Fail("no visible window " + class_name + " " + QuoteRobotText(caption) + " within " + Ms(ms));
+  if (!Robot::WaitFor(ms, [&] { return (found = FindVisibleTopLevel(class_name, caption, skip)) != nullptr; })) {
+    const bool current = skip && IsWindow(skip) && WindowMatches(skip, class_name, caption);
+    Robot::Fail("no visible window " + class_name + " " + QuoteRobotText(caption) + " within " + Ms(ms) +
+                (current ? " (only the current window matches; waits look for another one)" : ""));
+  }
   return found;
 }
 

@@ -43,7 +43,9 @@ DWORD WINAPI GuardThread(LPVOID param) {
               guard.robot->line(), guard.ms);
   std::printf("vtrobot: current window:\n%s", DumpTree(guard.robot->current_or_null()).c_str());
   std::fflush(stdout);
-  ExitProcess(1);
+  // TerminateProcess, not ExitProcess: the main thread may be inside any call.
+  TerminateProcess(GetCurrentProcess(), 1);
+  return 1;
 }
 
 bool ReadFile(const std::string& path, std::string& text) {
