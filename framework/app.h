@@ -23,7 +23,7 @@ class CWinApp : public CObject {
   virtual BOOL PreTranslateMessage(MSG* msg);
 
   // A message box with the application name as caption.
-  int DoMessageBox(const char* text, UINT type, HWND owner = nullptr);
+  virtual int DoMessageBox(const char* text, UINT type, HWND owner = nullptr);
 
   const char* m_pszAppName;
   const char* m_lpCmdLine = "";

@@ -10,6 +10,7 @@ vt_xvfb || exit 1
 vt_prefix unit || exit 1
 touch "$WINEPREFIX/.vt-ready"
 vt_start
+sleep 4  # let the first-start services settle before the timed tests
 ctest --test-dir "$VT_BUILD" --output-on-failure "$@"
 rc=$?
 vt_stop

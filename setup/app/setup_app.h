@@ -19,6 +19,10 @@ class CSetupVTApp : public CWinApp {
   CSetupVTApp();
   ~CSetupVTApp() override;
 
+  BOOL InitInstance() override;
+  int Run() override;
+  int ExitInstance() override;
+
   // --- services to the engine (virtual: tests script the answers) ---
   // A message box with the application name as caption; while the progress
   // dialog is up it is hidden for the box and owns it. Returns the button.
@@ -28,12 +32,17 @@ class CSetupVTApp : public CWinApp {
   // Progress report to a shown progress dialog: status code and text.
   virtual void NotifyProgress(int code, const char* text);
 
+  // The progress dialog is up and may be hidden or owned.
+  bool ProgressVisible() const;
+
   // --- status record (registry) ---
   void LoadStatus();
   void WriteMajorStatus();
 
   // --- tokens ---
   int InitTokens();
+  // The running program's full path (at most 256 characters).
+  virtual std::string ModuleFileName() const;
   std::string GetRunDir() const;
   std::string GetAccessDir() const;
   std::string GetSetupCfg() const;
@@ -41,6 +50,15 @@ class CSetupVTApp : public CWinApp {
   void SetSetupCfg(const std::string& dir);
   void SetSetupExe(const std::string& dir);
   void SetSrcDir(const std::string& dir);
+
+  // --- start-up pieces ---
+  // The splash at start-up, unless the developer switch "SkipSplash" is 1.
+  void ShowStartupSplash();
+  // Creates the screen object and prepares its background (no window yet).
+  BOOL PrepareScreen();
+  // Initialises the media player and creates the screen window.
+  BOOL CreateScreen();
+  void DestroyScreen();
 
   // --- data model ---
   const char* m_pszProductName = "Vantora";

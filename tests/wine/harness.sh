@@ -105,13 +105,16 @@ vt_stop() {
   wineserver -w 2>/dev/null
 }
 
-# vt_run PROGRAM [ARGS...]: run a Windows program, console output with LF ends.
+# vt_run PROGRAM [ARGS...]: run a Windows program, console output with LF
+# ends. The output goes through a file: services that Wine starts on demand
+# inherit the program's handles and would hold a pipe open after it exits.
 vt_run() {
-  local rc
-  set -o pipefail
-  wine "$@" </dev/null | tr -d '\r'
+  local out rc
+  out=$(mktemp)
+  wine "$@" </dev/null >"$out" 2>&1
   rc=$?
-  set +o pipefail
+  tr -d '\r' <"$out"
+  rm -f "$out"
   return $rc
 }
 

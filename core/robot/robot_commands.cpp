@@ -1,0 +1,56 @@
+// The robot's commands. To add one: a line here, and a handler of the same
+// keyword in the robot's command table (tests/robot).
+#include "robot/robot_script.h"
+
+namespace {
+
+using K = RobotArgKind;
+constexpr long kDefaultWaitMs = 5000;
+
+}  // namespace
+
+const std::vector<RobotCommandSpec>& RobotCommands() {
+  static const std::vector<RobotCommandSpec> commands = {
+      {"wait",
+       {{K::Text, "CLASS"}, {K::Text, "CAPTION"}, {K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
+       "wait for a visible top-level window other than the current one (class or caption * = any); "
+       "it becomes the current window"},
+      {"expect-text", {{K::Id, "ID"}, {K::Text, "TEXT"}},
+       "the control's text is exactly TEXT (0xFFFF: a message box's text)"},
+      {"expect-contains", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "the control's text contains TEXT"},
+      {"set-text", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "set the control's text (WM_SETTEXT)"},
+      {"click", {{K::Id, "ID"}}, "press the control (a button gets BM_CLICK, posted)"},
+      {"click-text", {{K::Text, "CAPTION"}}, "press the button whose caption is exactly CAPTION"},
+      {"answer",
+       {{K::Text, "CAPTION"}, {K::Button, "BUTTON"}, {K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
+       "wait for a message box CAPTION (not the current window), press BUTTON, wait until it closes; the window "
+       "current before it is current again"},
+      {"expect-gone", {{K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
+       "the current window closes (or hides) within the time"},
+      {"expect-no-window", {{K::Text, "CLASS"}, {K::Text, "CAPTION"}, {K::Millis, "MS"}},
+       "no such visible window (other than the current one) shows up for MS milliseconds"},
+      {"sleep", {{K::Millis, "MS"}}, "wait MS milliseconds"},
+      {"screenshot-mark", {{K::Name, "NAME"}},
+       "print SCREENSHOT NAME and wait for the file NAME.done in the working directory"},
+      {"expect-rect",
+       {{K::Target, "ID|window"}, {K::Pixels, "X"}, {K::Pixels, "Y"}, {K::Pixels, "W"}, {K::Pixels, "H"}},
+       "the control's (or the window's) rectangle in screen pixels"},
+      {"dump", {}, "print the current window's controls: class, id, text, rectangle"},
+  };
+  return commands;
+}
+
+const RobotCommandSpec* FindRobotCommand(const std::string& keyword) {
+  for (const RobotCommandSpec& command : RobotCommands())
+    if (keyword == command.keyword) return &command;
+  return nullptr;
+}
+
+std::string RobotUsage(const RobotCommandSpec& command) {
+  std::string usage = command.keyword;
+  for (const RobotParam& param : command.params) {
+    usage += ' ';
+    usage += param.optional ? std::string("[") + param.name + "]" : param.name;
+  }
+  return usage;
+}

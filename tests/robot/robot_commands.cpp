@@ -1,0 +1,172 @@
+// What each command of the scenario language does. The language itself
+// (keywords, arguments, defaults) is in core/robot/robot_commands.cpp; a new
+// command is a line there and a handler plus a table row here.
+#include <cstdio>
+#include <cstring>
+
+#include "robot.h"
+#include "robot_windows.h"
+
+namespace {
+
+// How long screenshot-mark waits for the script that takes the picture.
+constexpr long kScreenshotMs = 10000;
+
+const std::string& Text(const RobotStep& step, size_t i) { return step.args[i].text; }
+long Number(const RobotStep& step, size_t i) { return step.args[i].number; }
+
+std::string Ms(long ms) { return std::to_string(ms) + " ms"; }
+
+std::string ReadText(HWND control) {
+  bool answered = false;
+  std::string text = TextOf(control, &answered);
+  if (!answered) Robot::Fail(Describe(control) + " does not answer WM_GETTEXT (is the program hung?)");
+  return text;
+}
+
+std::string ControlName(const RobotStep& step) {
+  char text[48];
+  std::snprintf(text, sizeof text, "control %ld", Number(step, 0));
+  return text;
+}
+
+// Presses a control as a user would; posted, because a button that opens a
+// modal box does not return from BM_CLICK until the box closes.
+void Press(HWND control) {
+  if (!IsWindowVisible(control)) Robot::Fail(Describe(control) + " is hidden");
+  if (!IsWindowEnabled(control)) Robot::Fail(Describe(control) + " is disabled");
+  if (IsButton(control)) {
+    PostMessageA(control, BM_CLICK, 0, 0);
+  } else {
+    const WORD id = static_cast<WORD>(IdOf(control));
+    PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+  }
+}
+
+// A window other than the current one: the next dialog or box may well have
+// the caption of the one still on the screen.
+HWND AwaitWindow(Robot& robot, const std::string& class_name, const std::string& caption, long ms) {
+  HWND found = nullptr;
+  HWND skip = robot.current_or_null();
+  if (!Robot::WaitFor(ms, [&] { return (found = FindVisibleTopLevel(class_name, caption, skip)) != nullptr; })) {
+    const bool current = skip && IsWindow(skip) && WindowMatches(skip, class_name, caption);
+    Robot::Fail("no visible window " + class_name + " " + QuoteRobotText(caption) + " within " + Ms(ms) +
+                (current ? " (only the current window matches; waits look for another one)" : ""));
+  }
+  return found;
+}
+
+void AwaitGone(Robot& robot, long ms) {
+  HWND window = robot.Current();
+  if (!Robot::WaitFor(ms, [&] { return !IsWindow(window) || !IsWindowVisible(window); }))
+    Robot::Fail(Describe(window) + " is still open after " + Ms(ms));
+  robot.Leave();
+}
+
+void Wait(Robot& robot, const RobotStep& step) {
+  robot.Enter(AwaitWindow(robot, Text(step, 0), Text(step, 1), Number(step, 2)));
+}
+
+void ExpectText(Robot& robot, const RobotStep& step) {
+  const std::string found = ReadText(robot.Control(Number(step, 0)));
+  if (found != Text(step, 1))
+    Robot::Fail(ControlName(step) + " text: expected " + QuoteRobotText(Text(step, 1)) + ", found " +
+                QuoteRobotText(found));
+}
+
+void ExpectContains(Robot& robot, const RobotStep& step) {
+  const std::string found = ReadText(robot.Control(Number(step, 0)));
+  if (found.find(Text(step, 1)) == std::string::npos)
+    Robot::Fail(ControlName(step) + " text: expected it to contain " + QuoteRobotText(Text(step, 1)) +
+                ", found " + QuoteRobotText(found));
+}
+
+void SetText(Robot& robot, const RobotStep& step) {
+  HWND control = robot.Control(Number(step, 0));
+  if (!SetTextOf(control, Text(step, 1))) Robot::Fail(Describe(control) + " refused WM_SETTEXT");
+}
+
+void Click(Robot& robot, const RobotStep& step) { Press(robot.Control(Number(step, 0))); }
+
+void ClickText(Robot& robot, const RobotStep& step) {
+  HWND window = robot.Current();
+  HWND button = FindButtonByCaption(window, Text(step, 0));
+  if (!button) Robot::Fail("no button " + QuoteRobotText(Text(step, 0)) + " in " + Describe(window));
+  Press(button);
+}
+
+void Answer(Robot& robot, const RobotStep& step) {
+  robot.Enter(AwaitWindow(robot, "#32770", Text(step, 0), Number(step, 2)));
+  Press(robot.Control(Number(step, 1)));
+  AwaitGone(robot, Number(step, 2));
+}
+
+void ExpectGone(Robot& robot, const RobotStep& step) { AwaitGone(robot, Number(step, 0)); }
+
+void ExpectNoWindow(Robot& robot, const RobotStep& step) {
+  HWND found = nullptr;
+  HWND skip = robot.current_or_null();
+  auto appeared = [&] { return (found = FindVisibleTopLevel(Text(step, 0), Text(step, 1), skip)) != nullptr; };
+  if (Robot::WaitFor(Number(step, 2), appeared)) {
+    robot.Enter(found);  // so that the failure's dump shows it
+    Robot::Fail("unexpected window " + Describe(found) + " showed up");
+  }
+}
+
+void SleepFor(Robot&, const RobotStep& step) { Sleep(static_cast<DWORD>(Number(step, 0))); }
+
+// The script that runs the robot takes the picture when it reads the marker
+// line, then creates NAME.done; only then may the scenario go on.
+void ScreenshotMark(Robot&, const RobotStep& step) {
+  const std::string done = Text(step, 0) + ".done";
+  DeleteFileA(done.c_str());
+  std::printf("SCREENSHOT %s\n", Text(step, 0).c_str());
+  std::fflush(stdout);
+  if (!Robot::WaitFor(kScreenshotMs, [&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+    Robot::Fail("no " + done + " within " + Ms(kScreenshotMs) +
+                " (run scenarios with screenshots through vt_robot, tests/wine/robot.sh)");
+  DeleteFileA(done.c_str());
+}
+
+void ExpectRect(Robot& robot, const RobotStep& step) {
+  const bool whole = Number(step, 0) == kRobotWindowTarget;
+  HWND window = whole ? robot.Current() : robot.Control(Number(step, 0));
+  RECT found{};
+  GetWindowRect(window, &found);
+  const long x = Number(step, 1), y = Number(step, 2);
+  const RECT expected{x, y, x + Number(step, 3), y + Number(step, 4)};
+  if (!EqualRect(&found, &expected))
+    Robot::Fail((whole ? std::string("window") : ControlName(step)) + " rectangle: expected " +
+                RectText(expected) + ", found " + RectText(found));
+}
+
+void Dump(Robot& robot, const RobotStep&) { std::printf("%s", DumpTree(robot.Current()).c_str()); }
+
+struct HandlerRow {
+  const char* keyword;
+  RobotHandler handler;
+};
+
+constexpr HandlerRow kHandlers[] = {
+    {"wait", Wait},
+    {"expect-text", ExpectText},
+    {"expect-contains", ExpectContains},
+    {"set-text", SetText},
+    {"click", Click},
+    {"click-text", ClickText},
+    {"answer", Answer},
+    {"expect-gone", ExpectGone},
+    {"expect-no-window", ExpectNoWindow},
+    {"sleep", SleepFor},
+    {"screenshot-mark", ScreenshotMark},
+    {"expect-rect", ExpectRect},
+    {"dump", Dump},
+};
+
+}  // namespace
+
+RobotHandler FindRobotHandler(const std::string& keyword) {
+  for (const HandlerRow& row : kHandlers)
+    if (keyword == row.keyword) return row.handler;
+  return nullptr;
+}
