@@ -8,7 +8,20 @@
 
 namespace {
 
-HWND FindSplash() { return FindWindowA(nullptr, "VTSplashWnd"); }
+// The splash of this thread (other test programs may show theirs meanwhile).
+BOOL CALLBACK MatchSplash(HWND hwnd, LPARAM out) {
+  char title[32] = "";
+  GetWindowTextA(hwnd, title, sizeof title);
+  if (std::string(title) != "VTSplashWnd") return TRUE;
+  *reinterpret_cast<HWND*>(out) = hwnd;
+  return FALSE;
+}
+
+HWND FindSplash() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), MatchSplash, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
 
 TEST(VTSplashWnd, ResourceZeroOrNonBitmapFileCreatesNothing) {
   VTSplashWnd splash;
