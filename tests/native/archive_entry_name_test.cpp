@@ -1,0 +1,45 @@
+// Entry names: where each lands below the destination, and the names that
+// would put a file anywhere else.
+#include <gtest/gtest.h>
+
+#include "archive/entry_name.h"
+
+namespace {
+
+bool Safe(const std::string& name, bool paths, std::string* dir = nullptr, std::string* file = nullptr) {
+  EntryPath p;
+  std::string why;
+  bool ok = SplitEntryName(name, paths, p, &why);
+  if (!ok) {
+    EXPECT_FALSE(why.empty()) << name;
+  }
+  if (dir) *dir = p.directory;
+  if (file) *file = p.file;
+  return ok;
+}
+
+}  // namespace
+
+TEST(EntryName, SplitsAtTheLastSeparatorOfEitherKind) {
+  std::string dir, file;
+  ASSERT_TRUE(Safe("sub/deeper\\file.txt", true, &dir, &file));
+  EXPECT_EQ(dir, "sub\\deeper");
+  EXPECT_EQ(file, "file.txt");
+  ASSERT_TRUE(Safe("plain.txt", true, &dir, &file));
+  EXPECT_EQ(dir, "");
+  // Plain archives keep only the file name, whatever precedes it.
+  ASSERT_TRUE(Safe("..\\..\\x.dll", false, &dir, &file));
+  EXPECT_EQ(dir, "");
+  EXPECT_EQ(file, "x.dll");
+  EXPECT_TRUE(Safe("a..b\\c...d.txt", true));
+}
+
+TEST(EntryName, NamesLeavingTheDestinationAreRefused) {
+  for (const char* bad : {"..\\evil.dll", "../evil.dll", "a\\..\\..\\evil.dll", "a/../b/../../x", "\\windows\\x.dll",
+                          "/etc/x", "\\\\server\\share\\x", "C:\\x.dll", "c:x.dll", "sub\\c:x", "a\\ .. \\x",
+                          "a\\...\\x", "dir\\", "dir\\..", "file.txt:stream"})
+    EXPECT_FALSE(Safe(bad, true)) << bad;
+  EXPECT_FALSE(Safe("C:x", false));
+  EXPECT_FALSE(Safe("..", false));
+  EXPECT_FALSE(Safe("", false));
+}
