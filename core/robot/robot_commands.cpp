@@ -15,6 +15,10 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
        {{K::Text, "CLASS"}, {K::Text, "CAPTION"}, {K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
        "wait for a visible top-level window other than the current one (class or caption * = any); "
        "it becomes the current window"},
+      {"wait-box",
+       {{K::Text, "CAPTION"}, {K::Text, "TEXT"}, {K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
+       "wait for a message box CAPTION whose text contains TEXT (several boxes of one caption may be up); "
+       "it becomes the current window"},
       {"expect-text", {{K::Id, "ID"}, {K::Text, "TEXT"}},
        "the control's text is exactly TEXT (0xFFFF: a message box's text)"},
       {"expect-contains", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "the control's text contains TEXT"},

@@ -5,16 +5,18 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
 #include "app.h"
 #include "config/token_table.h"
+#include "steps/step_sequence.h"
 
 class CScreenWnd;
 class CProgressDlg;
 
-class CSetupVTApp : public CWinApp {
+class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
  public:
   CSetupVTApp();
   ~CSetupVTApp() override;
@@ -37,7 +39,6 @@ class CSetupVTApp : public CWinApp {
 
   // --- status record (registry) ---
   void LoadStatus();
-  void WriteMajorStatus();
 
   // --- tokens ---
   int InitTokens();
@@ -60,30 +61,39 @@ class CSetupVTApp : public CWinApp {
   BOOL CreateScreen();
   void DestroyScreen();
 
-  // --- data model ---
+  // --- the step sequence's actions (step_actions.cpp) ---
+  void ClearAbort() override { m_bAbort = false; }
+  void WriteMajorStatus() override;
+  bool HasScreen() override { return m_pScreenWnd != nullptr; }
+  void FadeIn() override;
+  void LogoAnimate() override;
+  bool AskFinishSetupFirst() override;
+  void LogoMovie() override;
+  bool IntroMovie() override;
+  bool IntroDialog() override;
+  bool CheckSourceMedia(bool useCfgDisk) override;
+  bool DestinationDialog() override;
+  int RunInstallation() override;
+  AccessOutcome RunAccess() override;
+  void RecomputeTokens() override { InitTokens(); }
+  int RunAdditionalSoftware() override;
+  bool SoftwareListHasContent() override;
+  int MaintenanceChoice(const ChoiceMenu& menu) override;
+
+  // The notice at the end of every run.
+  void ShowExitNotice();
+  void CloseStartupSplash();
+
+  // --- data model (the routing flags are in SetupState) ---
   const char* m_pszProductName = "Vantora";
   const char* m_pszProductKey = "Software\\CorvaneNetwork\\Vantora";
   CScreenWnd* m_pScreenWnd = nullptr;
-  uint16_t m_nStep = 1;
-  uint16_t m_nStoredStep = 1;
-  BOOL m_bInstalled = FALSE;
-  BOOL m_bAccountDone = FALSE;
-  BOOL m_bFreshStatus = FALSE;
-  int m_nRunMode = 0;
-  BOOL m_b3PIContinue = FALSE;
-  BOOL m_b3PUpdate = FALSE;
-  BOOL m_bReinstall = FALSE;
-  volatile BOOL m_bAbort = FALSE;
+  std::atomic<bool> m_bAbort{false};
   CProgressDlg* m_pProgressDlg = nullptr;
   HWND m_hProgressWnd = nullptr;
-  BOOL m_bProgressShown = FALSE;
-  BOOL m_bMultimedia = FALSE;
-  BOOL m_bGraphicsOK = TRUE;
+  bool m_bProgressShown = false;
   TokenTable m_tokens;
 };
 
 // The running application object.
 CSetupVTApp* VTApp();
-
-// Run modes set from the command line.
-enum RunMode { RUN_NORMAL = 0, RUN_RU = 1, RUN_AREBOOT = 2 };

@@ -15,7 +15,7 @@ int ReadCfgSection(const char* section, std::vector<std::string>& lines, const c
     got = GetPrivateProfileSectionA(section, buffer.data(), static_cast<DWORD>(size), file);
     if (got != size - 2) break;
     if (size >= kSectionBufferMax) break;
-    size += size < 64 * kSectionBufferStep ? kSectionBufferStep : size / 2;
+    size += size < 8 * kSectionBufferStep ? kSectionBufferStep : size;
   }
   if (got == 0) return -1;
   AppendSectionLines(buffer.data(), got, lines);

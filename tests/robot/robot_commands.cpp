@@ -67,6 +67,33 @@ void Wait(Robot& robot, const RobotStep& step) {
   robot.Enter(AwaitWindow(robot, Text(step, 0), Text(step, 1), Number(step, 2)));
 }
 
+struct BoxSearch {
+  const std::string* caption;
+  const std::string* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<BoxSearch*>(param);
+  if (!IsWindowVisible(window) || !WindowMatches(window, "#32770", *search->caption)) return TRUE;
+  HWND text = GetDlgItem(window, 0xFFFF);
+  if (!text || TextOf(text, nullptr).find(*search->text) == std::string::npos) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+void WaitBox(Robot& robot, const RobotStep& step) {
+  BoxSearch search{&Text(step, 0), &Text(step, 1), nullptr};
+  if (!Robot::WaitFor(Number(step, 2), [&] {
+        search.found = nullptr;
+        EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      }))
+    Robot::Fail("no message box " + QuoteRobotText(Text(step, 0)) + " with the text " +
+                QuoteRobotText(Text(step, 1)) + " within " + Ms(Number(step, 2)));
+  robot.Enter(search.found);
+}
+
 void ExpectText(Robot& robot, const RobotStep& step) {
   const std::string found = ReadText(robot.Control(Number(step, 0)));
   if (found != Text(step, 1))
@@ -149,6 +176,7 @@ struct HandlerRow {
 
 constexpr HandlerRow kHandlers[] = {
     {"wait", Wait},
+    {"wait-box", WaitBox},
     {"expect-text", ExpectText},
     {"expect-contains", ExpectContains},
     {"set-text", SetText},

@@ -83,10 +83,11 @@ vt_desktop() {
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$1" /f >/dev/null 2>&1
 }
 
-# vt_drive LETTER FOLDER TYPE: map a drive (TYPE cdrom, floppy or hd).
+# vt_drive LETTER FOLDER TYPE: map a drive ("e" or "e:"; TYPE cdrom, floppy or hd).
 # Wine reads drive types at start-up only, so the server is restarted.
 vt_drive() {
   local letter=${1,,} folder=$2 type=$3
+  letter=${letter%:}
   ln -sfn "$(cd "$folder" && pwd)" "$WINEPREFIX/dosdevices/$letter:"
   wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d "$type" /f >/dev/null 2>&1
   wineserver -k 2>/dev/null

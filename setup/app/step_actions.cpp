@@ -1,0 +1,109 @@
+// What each step of the sequence does on this system. Pieces of the setup
+// that this program does not have yet (movies, the wizard dialogs, the
+// installations, the registration module) ask the person at the screen, in
+// a plain box, how the missing piece would have ended, so that every path
+// of the sequence can be walked today.
+#include <string>
+
+#include "config/cfg_reader.h"
+#include "dialogs/exit_notice_dlg.h"
+#include "res/resource.h"
+#include "setup_app.h"
+#include "status/registry.h"
+
+namespace {
+
+// Asks how a missing piece ends; returns the button pressed.
+int AskMissingPiece(const char* piece, const char* question, UINT buttons) {
+  const std::string text =
+      std::string(piece) + " is not part of this setup program yet.\n\n" + question;
+  return VTApp()->AppMessageBox(text.c_str(), buttons | MB_ICONQUESTION);
+}
+
+}  // namespace
+
+void CSetupVTApp::FadeIn() {}
+
+void CSetupVTApp::LogoAnimate() {}
+
+bool CSetupVTApp::AskFinishSetupFirst() {
+  return AppMessageBox(LoadResString(IDS_FINISH_SETUP_FIRST).c_str(),
+                       MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
+}
+
+void CSetupVTApp::LogoMovie() {
+  AskMissingPiece("The logo movie", "Press OK when it has played.", MB_OK);
+}
+
+bool CSetupVTApp::IntroMovie() {
+  return AskMissingPiece("The introduction movie",
+                         "OK: the movie played to its end.\nCancel: the user cancelled it.",
+                         MB_OKCANCEL) == IDCANCEL;
+}
+
+bool CSetupVTApp::IntroDialog() {
+  return AskMissingPiece("The introduction dialog",
+                         "OK: the user pressed OK.\nCancel: the user cancelled.",
+                         MB_OKCANCEL) == IDOK;
+}
+
+bool CSetupVTApp::DestinationDialog() {
+  return AskMissingPiece("The destination directory dialog",
+                         "OK: the user accepted the directory.\nCancel: the user cancelled.",
+                         MB_OKCANCEL) == IDOK;
+}
+
+int CSetupVTApp::RunInstallation() {
+  switch (AskMissingPiece("The software installation",
+                          "Yes: it completed.\nNo: the user aborted it.\nCancel: it failed.",
+                          MB_YESNOCANCEL)) {
+    case IDYES: return 1;
+    case IDNO: return 0;
+    default: return -1;
+  }
+}
+
+AccessOutcome CSetupVTApp::RunAccess() {
+  switch (AskMissingPiece("The registration module",
+                          "Yes: it reported success.\nNo: it reported failure.\n"
+                          "Cancel: it could not be loaded.",
+                          MB_YESNOCANCEL)) {
+    case IDYES: return AccessOutcome::Success;
+    case IDNO: return AccessOutcome::Failed;
+    default: return AccessOutcome::NotLoaded;
+  }
+}
+
+int CSetupVTApp::RunAdditionalSoftware() {
+  const char* piece = m_b3PUpdate ? "The additional software update" : "The additional software installation";
+  return AskMissingPiece(piece, "OK: it completed.\nCancel: it failed.", MB_OKCANCEL) == IDOK ? 1
+                                                                                              : -1;
+}
+
+bool CSetupVTApp::SoftwareListHasContent() {
+  return CfgSectionHasContent("Software", GetSetupCfg().c_str());
+}
+
+int CSetupVTApp::MaintenanceChoice(const ChoiceMenu& menu) {
+  // One question per option, in order: Yes takes it, No offers the next,
+  // Cancel (or No to the last) quits.
+  const std::string heading = LoadResString(menu.heading);
+  for (size_t i = 0; i < menu.options.size(); ++i) {
+    std::string option = LoadResString(menu.options[i]);
+    option = option.substr(0, option.find('^'));
+    const std::string question = heading + "\n\nChoose \"" + option + "\"?";
+    switch (AskMissingPiece("The maintenance choice dialog", question.c_str(), MB_YESNOCANCEL)) {
+      case IDYES: return static_cast<int>(i);
+      case IDNO: continue;
+      default: return kChoiceQuit;
+    }
+  }
+  return kChoiceQuit;
+}
+
+void CSetupVTApp::ShowExitNotice() {
+  CExitNoticeDlg notice(m_pMainWnd);
+  notice.DoModal();
+}
+
+void CSetupVTApp::CloseStartupSplash() {}

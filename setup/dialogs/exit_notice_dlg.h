@@ -1,0 +1,19 @@
+// The small captionless notice shown at the end of every run: a marquee that
+// scrolls for eleven ticks of 60 ms and closes itself.
+#pragma once
+#include <string>
+
+#include "dialog.h"
+
+class CExitNoticeDlg : public CDialog {
+ public:
+  explicit CExitNoticeDlg(CWnd* parent = nullptr);
+  BOOL OnInitDialog() override;
+  void OnTimer(UINT_PTR id) override;
+  // Nothing the user presses ends the notice early.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+  int m_nTicks = 0;
+  std::string m_strText;
+};

@@ -1,0 +1,43 @@
+// Recognising the installation medium by its disk label file.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "log/log_sink.h"
+#include "media/file_prompt.h"
+#include "media/source_media.h"
+#include "paths/file_paths.h"
+#include "setup_app.h"
+
+bool IsFloppySource(const std::string& dir) {
+  return !dir.empty() && (dir[0] == 'a' || dir[0] == 'A' || dir[0] == 'b' || dir[0] == 'B');
+}
+
+std::string DiskLabelName(int disk) {
+  char label[32];
+  std::snprintf(label, sizeof label, "QRM.D0%d", disk);
+  return label;
+}
+
+bool CSetupVTApp::CheckSourceMedia(bool useCfgDisk) {
+  const int disk = useCfgDisk
+                       ? static_cast<int>(GetPrivateProfileIntA("Misc", "SoftwareDisk", 0,
+                                                                GetSetupCfg().c_str()))
+                       : (IsFloppySource(GetSrcDir()) ? 1 : 0);
+  const std::string label = DiskLabelName(disk);
+  char message[64];
+  if (disk == 0)
+    std::snprintf(message, sizeof message, "Please insert Vantora CD in CD-ROM drive");
+  else
+    std::snprintf(message, sizeof message, "Please insert Vantora disk #%d", disk);
+  std::string path = GetSrcDir();
+  for (;;) {
+    if (FileExistsIn(label, path)) {
+      SetSrcDir(path);
+      return true;
+    }
+    LogPrintf("File %s not found in %s. Ask user...\n", label.c_str(), path.c_str());
+    if (RunFilePrompt(message, path, "Vantora Setup") != 1) return false;
+  }
+}

@@ -1,0 +1,40 @@
+# Shared by the setup program's end-to-end scripts (sourced).
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../wine/robot.sh"
+
+STATUS_KEY='HKCU\Software\CorvaneNetwork\Vantora\Status'
+PRODUCT_KEY='HKCU\Software\CorvaneNetwork\Vantora'
+fail=0
+check() { # DESCRIPTION EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then
+    echo "ok: $1 ($3)"
+  else
+    echo "FAIL: $1: expected '$2', got '$3'"
+    fail=1
+  fi
+}
+
+# vt_setup_begin NAME: a fresh prefix with the demo CD as drive E:.
+vt_setup_begin() {
+  vt_e2e_begin "$1" || return 1
+  vt_drive e: "$VT_BUILD/media/cd" cdrom
+  vt_start
+}
+
+# vt_setup_run SCENARIO SECONDS [ARGS...]: runs E:\setup.exe with the robot
+# following SCENARIO; sets SETUP_RC (exit code) and ROBOT_RC.
+vt_setup_run() {
+  local scenario=$1 seconds=$2
+  shift 2
+  vt_bg 'E:\setup.exe' "$@"
+  local pid=$VT_BG_PID
+  vt_robot "$scenario"
+  ROBOT_RC=$?
+  vt_wait_bg "$pid" "$seconds"
+  SETUP_RC=$?
+  [ "$ROBOT_RC" -eq 0 ] || { echo "FAIL: the robot failed in $(basename "$scenario")"; fail=1; }
+}
+
+major() { vt_reg_query "$STATUS_KEY" Major || echo missing; }
+set_major() { wine reg add "$STATUS_KEY" /v Major /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+set_switch() { wine reg add 'HKCU\Software\QRM_internal' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
