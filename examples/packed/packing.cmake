@@ -36,21 +36,23 @@ foreach(f ${client_files})
   list(APPEND client_sources ${packed}/client/${f})
 endforeach()
 add_custom_command(OUTPUT ${VT_MEDIA_CD}/client.z
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
                    COMMAND ${VT_VTPACK} create --paths --literals ascii ${VT_MEDIA_CD}/client.z ${client_files}
                    WORKING_DIRECTORY ${packed}/client
                    DEPENDS ${client_sources} ${vtpack_dep} VERBATIM)
 
 # VTScreen.z: the background picture, an 8-bit 640 x 480 bitmap drawn here
-# (a night-blue gradient with soft light arcs), packed under its 8.3 name.
+# (a night-blue gradient under a horizon of light), packed under its 8.3 name.
 set(screen ${CMAKE_CURRENT_BINARY_DIR}/screen/Screen.qrm)
 add_custom_command(OUTPUT ${screen}
                    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/screen
-                   COMMAND convert -size 640x480 gradient:#06143f-#2c6fc4
-                           -fill none -stroke #7fb2ff -strokewidth 18 -draw "arc 120,-260 1040,660 100,190"
-                           -stroke #a9ccff -strokewidth 6 -draw "arc 60,-200 980,720 105,185"
+                   COMMAND convert -size 640x480 "gradient:#06143f-#2c6fc4"
+                           -fill none -stroke "#7fb2ff" -strokewidth 14 -draw "ellipse 320,760 560,520 200,340"
+                           -stroke "#a9ccff" -strokewidth 5 -draw "ellipse 320,790 600,520 205,335"
                            -blur 0x3 -colors 236 -type Palette -compress None BMP3:${screen}
                    DEPENDS ${packed}/packing.cmake VERBATIM)
 add_custom_command(OUTPUT ${VT_MEDIA_CD}/VTScreen.z
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
                    COMMAND ${VT_VTPACK} create ${VT_MEDIA_CD}/VTScreen.z Screen.qrm
                    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/screen
                    DEPENDS ${screen} ${vtpack_dep} VERBATIM)
