@@ -33,7 +33,9 @@ void Write(char* buf, unsigned* size, void* param) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 1) return 0;
+  // Long inputs add little but time here; block boundaries and long runs
+  // are the unit tests' business.
+  if (size < 1 || size > 6000) return 0;
   DclEncoderOptions o;
   o.literals = (data[0] & 1) ? dcl::kLiteralsAscii : dcl::kLiteralsBinary;
   o.dictionary_size = 1024 << ((data[0] >> 1) % 3);
