@@ -1,0 +1,30 @@
+// The pictures our programs and tests carry, all made here by code: the
+// splash pictures and a family of test patterns whose every pixel a test
+// can recompute.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dib/dib_writer.h"
+
+// The splash: 372 x 237, 8 bits. `accent` 0 is the setup program's own
+// (bitmap resource 150), 1 the media's "splash.bmp".
+DibImage MakeSplashPicture(int accent);
+
+// A test pattern of any depth (1, 4, 8 or 24 bits). Colour table entries are
+// all different; the bottom-left pixel is value 0, which recurs across the
+// picture so that a mask made from it has both colours.
+DibImage MakeTestPicture(int width, int height, uint16_t bitCount, uint32_t clrUsed = 0);
+// A black-and-white mask in the 1-bit test pattern: bit 1 is white.
+DibImage MakeMaskPicture(int width, int height);
+uint32_t TestPixel(int x, int y, uint16_t bitCount, uint32_t colors);
+// Colour table entry i of the test patterns as 0x00RRGGBB.
+uint32_t TestColor(uint32_t i);
+
+struct NamedPicture {
+  std::string file;  // file name of the generated .bmp
+  DibImage image;
+};
+// Every picture the build generates.
+std::vector<NamedPicture> GeneratedPictures();
