@@ -10,7 +10,7 @@ launch() { wine "$VT_BUILD/tests/robot/vtlaunch.exe" "$1" </dev/null & VT_BG_PID
 
 echo "== missing setup.cfg =="
 set_switch VTLog 1
-mkdir -p "$drive_c/nocfg" && cp "$VT_BUILD/media/cd/setup.exe" "$drive_c/nocfg/"
+mkdir -p "$drive_c/nocfg" && cp "$VT_BUILD/media/cd/setup.exe" "$VT_BUILD/media/cd/QRMGUI.dll" "$drive_c/nocfg/"
 vt_bg 'C:\nocfg\setup.exe'
 pid=$VT_BG_PID
 vt_robot "$here/scenarios/missing_cfg.scn" || { echo "FAIL: robot"; fail=1; }
