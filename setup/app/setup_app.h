@@ -100,3 +100,7 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
 
 // The running application object.
 CSetupVTApp* VTApp();
+
+// The message instruction of setup.cfg ("text[, BUTTONS[ + ICON]]"): 1 to
+// go on, 0 when the user answered Cancel or No.
+int RunMessageInstruction(const char* entry, const char* argument);

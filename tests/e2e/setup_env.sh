@@ -21,18 +21,32 @@ vt_setup_begin() {
   vt_start
 }
 
-# vt_setup_run SCENARIO SECONDS [ARGS...]: runs E:\setup.exe with the robot
-# following SCENARIO; sets SETUP_RC (exit code) and ROBOT_RC.
-vt_setup_run() {
+# vt_drive_program SCENARIO SECONDS PROGRAM [ARGS...]: runs a program with
+# the robot following SCENARIO; sets SETUP_RC (the program's exit code, 124
+# when it had to be killed) and ROBOT_RC, and counts a robot failure.
+vt_drive_program() {
   local scenario=$1 seconds=$2
   shift 2
-  vt_bg 'E:\setup.exe' "$@"
+  vt_bg "$@"
   local pid=$VT_BG_PID
   vt_robot "$scenario"
   ROBOT_RC=$?
   vt_wait_bg "$pid" "$seconds"
   SETUP_RC=$?
   [ "$ROBOT_RC" -eq 0 ] || { echo "FAIL: the robot failed in $(basename "$scenario")"; fail=1; }
+}
+
+# vt_setup_run SCENARIO SECONDS [ARGS...]: the same for E:\setup.exe.
+vt_setup_run() {
+  local scenario=$1 seconds=$2
+  shift 2
+  vt_drive_program "$scenario" "$seconds" 'E:\setup.exe' "$@"
+}
+
+# vt_setup_launch SCENARIO SECONDS "COMMAND LINE": the same with an exact
+# command line (trailing blanks included).
+vt_setup_launch() {
+  vt_drive_program "$1" "$2" "$VT_BUILD/tests/robot/vtlaunch.exe" "$3"
 }
 
 major() { vt_reg_query "$STATUS_KEY" Major || echo missing; }

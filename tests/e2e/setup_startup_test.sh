@@ -6,16 +6,12 @@ source "$(dirname "$0")/setup_env.sh"
 vt_setup_begin setup-startup || exit 1
 drive_c=$(vt_drive_c)
 log=$drive_c/VTLog.txt
-launch() { wine "$VT_BUILD/tests/robot/vtlaunch.exe" "$1" </dev/null & VT_BG_PID=$!; }
 
 echo "== missing setup.cfg =="
 set_switch VTLog 1
 mkdir -p "$drive_c/nocfg" && cp "$VT_BUILD/media/cd/setup.exe" "$VT_BUILD/media/cd/QRMGUI.dll" "$drive_c/nocfg/"
-vt_bg 'C:\nocfg\setup.exe'
-pid=$VT_BG_PID
-vt_robot "$here/scenarios/missing_cfg.scn" || { echo "FAIL: robot"; fail=1; }
-vt_wait_bg "$pid" 20
-check "exit code without setup.cfg" 0 "$?"
+vt_drive_program "$here/scenarios/missing_cfg.scn" 20 'C:\nocfg\setup.exe'
+check "exit code without setup.cfg" 0 "$SETUP_RC"
 [ -s "$VT_SHOTS/missing_cfg.png" ] || { echo "FAIL: no screenshot"; fail=1; }
 [ -f "$log" ] && echo "ok: the developer switch opened the log" || { echo "FAIL: no log"; fail=1; }
 
@@ -36,21 +32,15 @@ check "Major after a cancelled introduction" 0x62000 "$(major)"
 echo "== command-line keywords =="
 for keyword in 'R&U' 'r&u'; do
   set_major 0x000A4003
-  launch "E:\\setup.exe $keyword"
-  pid=$VT_BG_PID
-  vt_robot "$here/scenarios/ru_mode.scn" || { echo "FAIL: robot ($keyword)"; fail=1; }
-  vt_wait_bg "$pid" 30
-  check "exit code with $keyword" 1 "$?"
+  vt_setup_launch "$here/scenarios/ru_mode.scn" 30 "E:\\setup.exe $keyword"
+  check "exit code with $keyword" 1 "$SETUP_RC"
   check "Major untouched with $keyword" 0xa4003 "$(major)"
   grep -q "Command line = $keyword" "$log" && echo "ok: logged $keyword" ||
     { echo "FAIL: no command line in the log"; fail=1; }
 done
 set_major 0x000A4003
-launch 'E:\setup.exe R&U '
-pid=$VT_BG_PID
-vt_robot "$here/scenarios/choice_quit.scn" || { echo "FAIL: robot ('R&U ')"; fail=1; }
-vt_wait_bg "$pid" 30
-check "exit code with 'R&U '" 1 "$?"
+vt_setup_launch "$here/scenarios/choice_quit.scn" 30 'E:\setup.exe R&U '
+check "exit code with 'R&U '" 1 "$SETUP_RC"
 check "Major rewritten by a normal run" 0xa4003 "$(major)"
 grep -q "Writing Major status: step = STEP_CHOICE" "$log" && echo "ok: the normal run wrote its steps" ||
   { echo "FAIL: no status writes in the log"; fail=1; }
@@ -58,10 +48,7 @@ grep -q "Writing Major status: step = STEP_CHOICE" "$log" && echo "ok: the norma
 echo "== Windows NT =="
 rm -f "$log"
 wine winecfg -v nt40 >/dev/null 2>&1
-vt_bg 'E:\setup.exe'
-pid=$VT_BG_PID
-vt_robot "$here/scenarios/nt_refused.scn" || { echo "FAIL: robot (NT)"; fail=1; }
-vt_wait_bg "$pid" 20
-check "exit code on Windows NT" 0 "$?"
+vt_setup_run "$here/scenarios/nt_refused.scn" 20
+check "exit code on Windows NT" 0 "$SETUP_RC"
 [ ! -e "$log" ] && echo "ok: no log on Windows NT" || { echo "FAIL: a log was written"; fail=1; }
 exit $fail

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/exit_notice_dlg.h"
+#include "scripted_app.h"
+#include "steps/marquee.h"
+
+namespace {
+
+struct Report {
+  UINT id;
+  UINT code;
+  std::string text;
+};
+std::vector<Report>* g_reports = nullptr;
+
+LRESULT CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && g_reports)
+    g_reports->push_back({LOWORD(wParam), HIWORD(wParam), reinterpret_cast<const char*>(lParam)});
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Records whether the progress window was visible while each box was up.
+class ProgressApp : public ScriptedApp {
+ public:
+  int DoMessageBox(const char* text, UINT style, HWND owner) override {
+    visibleDuringBox.push_back(m_hProgressWnd && IsWindowVisible(m_hProgressWnd));
+    return ScriptedApp::DoMessageBox(text, style, owner);
+  }
+  std::vector<bool> visibleDuringBox;
+};
+
+class Services : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ProgressProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VtTestProgress";
+    RegisterClassA(&wc);
+    progress = CreateWindowExA(0, "VtTestProgress", "progress", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                               50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(progress);
+    g_reports = &reports;
+  }
+  void TearDown() override {
+    g_reports = nullptr;
+    DestroyWindow(progress);
+  }
+  void Shown() {
+    app.m_hProgressWnd = progress;
+    app.m_bProgressShown = true;
+  }
+  ProgressApp app;
+  HWND progress = nullptr;
+  std::vector<Report> reports;
+};
+
+TEST_F(Services, MessageBoxWithoutProgressIsPlain) {
+  app.answers = {IDRETRY};
+  EXPECT_EQ(app.AppMessageBox("Disk full", MB_RETRYCANCEL | MB_ICONSTOP), IDRETRY);
+  ASSERT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(app.boxes[0].text, "Disk full");
+  EXPECT_EQ(app.boxes[0].style, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONSTOP));
+  EXPECT_EQ(app.boxes[0].owner, nullptr);
+  EXPECT_TRUE(IsWindowVisible(progress));  // not shown by the setup: left alone
+}
+
+TEST_F(Services, MessageBoxStepsInFrontOfTheProgressDialog) {
+  Shown();
+  app.answers = {IDNO};
+  EXPECT_EQ(app.AppMessageBox("Go on?", MB_YESNO), IDNO);
+  ASSERT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(app.boxes[0].owner, progress);
+  EXPECT_EQ(app.visibleDuringBox, std::vector<bool>{false});
+  EXPECT_TRUE(IsWindowVisible(progress));
+}
+
+TEST_F(Services, ShowProgressOnlyActsOnAShownDialog) {
+  app.m_hProgressWnd = progress;
+  app.ShowProgress(false);
+  EXPECT_TRUE(IsWindowVisible(progress));
+  Shown();
+  app.ShowProgress(false);
+  EXPECT_FALSE(IsWindowVisible(progress));
+  app.ShowProgress(true);
+  EXPECT_TRUE(IsWindowVisible(progress));
+}
+
+TEST_F(Services, ProgressReportsReachAShownDialogOnly) {
+  app.NotifyProgress(1, "base.z");
+  EXPECT_TRUE(reports.empty());
+  Shown();
+  app.NotifyProgress(1, "base.z");
+  app.NotifyProgress(0, "readme.txt");
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].id, 1001u);
+  EXPECT_EQ(reports[0].code, 1u);
+  EXPECT_EQ(reports[0].text, "base.z");
+  EXPECT_EQ(reports[1].code, 0u);
+}
+
+TEST_F(Services, MessageInstructionAnswers) {
+  Shown();
+  app.answers = {IDNO, IDYES, IDCANCEL, IDOK};
+  EXPECT_EQ(RunMessageInstruction("Stop", "Really stop?, BTN_YESNO+ICON_STOP"), 0);
+  EXPECT_EQ(RunMessageInstruction("Stop", "Really stop?, BTN_YESNO+ICON_STOP"), 1);
+  EXPECT_EQ(RunMessageInstruction("Cd", "Insert the second CD, BTN_OKCANCEL + ICON_QUESTION"), 0);
+  EXPECT_EQ(RunMessageInstruction("Note", "Files are copied now"), 1);
+  ASSERT_EQ(app.boxes.size(), 4u);
+  EXPECT_EQ(app.boxes[0].text, "Really stop?");
+  EXPECT_EQ(app.boxes[0].style, 0x14u);
+  EXPECT_EQ(app.boxes[2].text, "Insert the second CD");
+  EXPECT_EQ(app.boxes[2].style, 0x21u);
+  EXPECT_EQ(app.boxes[3].style, 0u);
+  for (bool visible : app.visibleDuringBox) EXPECT_FALSE(visible);
+  EXPECT_TRUE(IsWindowVisible(progress));
+}
+
+TEST(ExitNotice, ScrollsElevenTicksAndClosesByItself) {
+  ScriptedApp app;
+  CExitNoticeDlg notice;
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(notice.DoModal(), 1);
+  const DWORD elapsed = GetTickCount() - start;
+  EXPECT_EQ(notice.m_nTicks, 11);
+  std::string expected = kExitNoticeText;
+  for (int i = 0; i < 11; ++i) RotateMarquee(expected);
+  EXPECT_EQ(notice.m_strText, expected);
+  EXPECT_EQ(notice.m_strText, "tora... Please wait...  Exiting Van");
+  EXPECT_GE(elapsed, 600u);
+  EXPECT_LT(elapsed, 2000u);
+  std::printf("exit notice was up for %lu ms\n", static_cast<unsigned long>(elapsed));
+}
+
+}  // namespace
