@@ -11,6 +11,7 @@
 
 #include "app.h"
 #include "config/token_table.h"
+#include "qrmgui.h"
 #include "steps/step_sequence.h"
 
 class CScreenWnd;
@@ -82,6 +83,7 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
 
   // The notice at the end of every run.
   void ShowExitNotice();
+  // Destroys the start-up splash if it is still up.
   void CloseStartupSplash();
 
   // --- data model (the routing flags are in SetupState) ---
@@ -93,6 +95,7 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   HWND m_hProgressWnd = nullptr;
   bool m_bProgressShown = false;
   TokenTable m_tokens;
+  VTSplashWnd m_wndSplash;
 };
 
 // The running application object.

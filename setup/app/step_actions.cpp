@@ -106,4 +106,3 @@ void CSetupVTApp::ShowExitNotice() {
   notice.DoModal();
 }
 
-void CSetupVTApp::CloseStartupSplash() {}

@@ -9,7 +9,7 @@ log=$drive_c/VTLog.txt
 
 echo "== missing setup.cfg =="
 set_switch VTLog 1
-mkdir -p "$drive_c/nocfg" && cp "$VT_BUILD/media/cd/setup.exe" "$drive_c/nocfg/"
+mkdir -p "$drive_c/nocfg" && cp "$VT_BUILD/media/cd/setup.exe" "$VT_BUILD/media/cd/QRMGUI.dll" "$drive_c/nocfg/"
 vt_drive_program "$here/scenarios/missing_cfg.scn" 20 'C:\nocfg\setup.exe'
 check "exit code without setup.cfg" 0 "$SETUP_RC"
 [ -s "$VT_SHOTS/missing_cfg.png" ] || { echo "FAIL: no screenshot"; fail=1; }

@@ -105,11 +105,43 @@ TEST(VTSplashWnd, ClickElsewhereOrOtherMessagesKeepItOpen) {
   HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                nullptr, nullptr, nullptr, nullptr);
   PostMessageA(other, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  // Offered a press aimed at another window, it lets it pass.
+  MSG elsewhere{other, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
+  EXPECT_FALSE(splash.PreTranslateMessage(&elsewhere));
   PostMessageA(splash.m_hWnd, WM_MOUSEMOVE, 0, 0);
   PostMessageA(splash.m_hWnd, WM_LBUTTONUP, 0, 0);
   Pump(300);
   EXPECT_TRUE(IsWindow(splash.m_hWnd));
   DestroyWindow(other);
+}
+
+// A real press and release of the left button at a point of the screen.
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+TEST(VTSplashWnd, MouseClickOnItClosesItAndClickElsewhereDoesNot) {
+  VTSplashWnd splash;
+  ASSERT_TRUE(splash.Create(nullptr, IDB_SPLASH, 10000));
+  HWND hwnd = splash.m_hWnd;
+  RECT rc;
+  GetWindowRect(hwnd, &rc);
+  // Elsewhere: another window of this thread.
+  HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                               50, nullptr, nullptr, nullptr, nullptr);
+  Pump(100);
+  ClickAt(10, 10);
+  Pump(300);
+  EXPECT_TRUE(IsWindow(hwnd));
+  DestroyWindow(other);
+  ClickAt(rc.left + 50, rc.top + 40);
+  Pump(2000, [&] { return !IsWindow(hwnd); });
+  EXPECT_FALSE(IsWindow(hwnd));
 }
 
 TEST(VTSplashWnd, ClosesByItselfAfterItsTimeout) {
