@@ -91,9 +91,6 @@ struct CodeBook {
 struct DclEncoder::Impl {
   Impl(const DclEncoderOptions& o, ByteSink& sink)
       : options(o), book(o), bits(sink), finder(o.dictionary_size, o.max_chain) {
-    cost.resize(kBlock + 1);
-    step_length.resize(kBlock + 1);
-    step_distance.resize(kBlock + 1);
     matches.resize(MatchFinder::kMaxMatches);
     bits.PutByte(uint8_t(o.literals));
     bits.PutByte(uint8_t(book.dict_bits));
@@ -149,6 +146,11 @@ struct DclEncoder::Impl {
   // Parses and emits [start, start + size): a shortest path where every
   // edge is a literal or a repeat, weighted by its exact size in bits.
   void EncodeBlock(int64_t start, int size) {
+    if (cost.size() < size_t(size) + 1) {  // small inputs keep small tables
+      cost.resize(size + 1);
+      step_length.resize(size + 1);
+      step_distance.resize(size + 1);
+    }
     finder.SetData(data.data(), base, base + int64_t(data.size()));
     int segment = 0;
     int frontier = 0;  // cost[] is valid up to here

@@ -1,5 +1,6 @@
 #include "dcl/dcl_match_finder.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "dcl/dcl_codes.h"
@@ -32,9 +33,9 @@ int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
 MatchFinder::MatchFinder(int window, int max_chain)
     : window_(window),
       max_chain_(max_chain > 0 ? max_chain : kRing),
-      head_(size_t(1) << kHashBits, -1),
-      prev_(kRing, -1),
-      last_pair_(size_t(1) << 16, -1) {}
+      head_(size_t(1) << kHashBits, 0),
+      prev_(kRing, 0),
+      last_pair_(size_t(1) << 16, 0) {}
 
 unsigned MatchFinder::Hash(const uint8_t* p) const {
   uint32_t v = uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
@@ -43,36 +44,48 @@ unsigned MatchFinder::Hash(const uint8_t* p) const {
 
 void MatchFinder::Insert(int64_t pos) {
   const uint8_t* p = At(pos);
-  if (pos + 2 <= data_end_) last_pair_[uint32_t(p[0]) << 8 | p[1]] = pos;
+  const uint32_t tag = uint32_t(pos) + 1;
+  if (pos + 2 <= data_end_) last_pair_[uint32_t(p[0]) << 8 | p[1]] = tag;
   if (pos + 3 > data_end_) return;
-  int64_t& head = head_[Hash(p)];
+  uint32_t& head = head_[Hash(p)];
   prev_[size_t(pos) & (kRing - 1)] = head;
-  head = pos;
+  head = tag;
 }
 
 int MatchFinder::Find(int64_t pos, int limit, Match* out, int* pair_distance) {
   const uint8_t* p = At(pos);
+  const uint32_t tag = uint32_t(pos) + 1;
+  const int64_t held = pos - base_;  // how far back the data reaches
   *pair_distance = 0;
   int found = 0;
   if (limit >= kMinMatch && pos + 2 <= data_end_) {
-    int64_t q = last_pair_[uint32_t(p[0]) << 8 | p[1]];
-    if (q >= 0 && pos - q <= kPairReach) *pair_distance = int(pos - q);
+    uint32_t seen = last_pair_[uint32_t(p[0]) << 8 | p[1]];
+    uint32_t d = tag - seen;
+    if (seen && d >= 1 && d <= uint32_t(kPairReach) && d <= held && p[-int(d)] == p[0] && p[1 - int(d)] == p[1])
+      *pair_distance = int(d);
   }
   if (limit >= 3 && pos + 3 <= data_end_) {
-    const int64_t lowest = pos - window_;
+    const uint32_t reach = uint32_t(std::min<int64_t>(window_, held));
     int best = 2;
     int chain = max_chain_;
+    const uint32_t first = head_[Hash(p)];
+    uint32_t d = first ? tag - first : 0;
     // Nearest first: the first position reaching a length is the cheapest
-    // place to take that length from.
-    for (int64_t q = head_[Hash(p)]; q >= 0 && q >= lowest && chain-- > 0; q = prev_[size_t(q) & (kRing - 1)]) {
-      const uint8_t* c = At(q);
-      if (c[best] != p[best] || c[0] != p[0]) continue;
-      int n = CommonLength(p, c, limit);
-      if (n > best) {
-        best = n;
-        out[found++] = Match{n, int(pos - q)};
-        if (n >= limit) break;
+    // place to take that length from. Distances only grow along a chain.
+    for (uint32_t last = 0; d > last && d <= reach && chain-- > 0;) {
+      const uint8_t* c = p - d;
+      if (c[best] == p[best] && c[0] == p[0]) {
+        int n = CommonLength(p, c, limit);
+        if (n > best) {
+          best = n;
+          out[found++] = Match{n, int(d)};
+          if (n >= limit) break;
+        }
       }
+      last = d;
+      uint32_t next = prev_[size_t(pos - d) & (kRing - 1)];
+      if (!next) break;
+      d = tag - next;
     }
   }
   Insert(pos);

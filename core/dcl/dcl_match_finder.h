@@ -50,9 +50,12 @@ class MatchFinder {
   const uint8_t* data_ = nullptr;
   int64_t base_ = 0;
   int64_t data_end_ = 0;
-  std::vector<int64_t> head_;
-  std::vector<int64_t> prev_;
-  std::vector<int64_t> last_pair_;
+  // Positions are kept as (stream offset + 1) modulo 2^32, 0 for none: a
+  // distance is then the difference, and since every candidate's bytes are
+  // compared before use, a wrapped stale entry can only cost a look.
+  std::vector<uint32_t> head_;
+  std::vector<uint32_t> prev_;
+  std::vector<uint32_t> last_pair_;
 };
 
 }  // namespace dcl

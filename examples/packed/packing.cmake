@@ -1,0 +1,60 @@
+# Packed files of the demo media, made at build time by the host's vtpack
+# from sources in this folder:
+#   client.z    every file below client/, with their relative paths
+#   VTScreen.z  the setup screen's background picture as "Screen.qrm"
+#
+# The Win32 tree cannot run what it builds for Windows, so it needs a
+# vtpack built for the build machine: VT_HOST_VTPACK names one (a native
+# tree's, say); otherwise one is compiled here with the host's compiler from
+# the same sources.
+set(VT_HOST_VTPACK "" CACHE FILEPATH "vtpack built for the build machine (empty: compile one)")
+if(VT_HOST_VTPACK)
+  set(VT_VTPACK ${VT_HOST_VTPACK})
+  set(vtpack_dep ${VT_HOST_VTPACK})
+else()
+  find_program(VT_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+  file(GLOB vtpack_sources CONFIGURE_DEPENDS ${VT_ROOT}/tools/vtpack/*.cpp ${VT_ROOT}/core/dcl/*.cpp
+       ${VT_ROOT}/core/archive/*.cpp ${VT_ROOT}/core/io/*.cpp)
+  file(GLOB vtpack_headers CONFIGURE_DEPENDS ${VT_ROOT}/tools/vtpack/*.h ${VT_ROOT}/core/dcl/*.h
+       ${VT_ROOT}/core/archive/*.h ${VT_ROOT}/core/io/*.h)
+  set(VT_VTPACK ${CMAKE_CURRENT_BINARY_DIR}/vtpack-host)
+  add_custom_command(OUTPUT ${VT_VTPACK}
+                     COMMAND ${VT_HOST_CXX} -std=c++17 -O2 -I${VT_ROOT}/core ${vtpack_sources} -o ${VT_VTPACK}
+                     DEPENDS ${vtpack_sources} ${vtpack_headers}
+                     COMMENT "Building vtpack for the build machine")
+  set(vtpack_dep ${VT_VTPACK})
+endif()
+
+get_property(VT_MEDIA_CD GLOBAL PROPERTY VT_MEDIA_CD)
+set(packed ${CMAKE_CURRENT_LIST_DIR})
+
+# client.z: path names, so the help folder comes out as a folder.
+file(GLOB_RECURSE client_files CONFIGURE_DEPENDS RELATIVE ${packed}/client ${packed}/client/*)
+list(SORT client_files)
+set(client_sources)
+foreach(f ${client_files})
+  list(APPEND client_sources ${packed}/client/${f})
+endforeach()
+add_custom_command(OUTPUT ${VT_MEDIA_CD}/client.z
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
+                   COMMAND ${VT_VTPACK} create --paths --literals ascii ${VT_MEDIA_CD}/client.z ${client_files}
+                   WORKING_DIRECTORY ${packed}/client
+                   DEPENDS ${client_sources} ${vtpack_dep} VERBATIM)
+
+# VTScreen.z: the background picture, an 8-bit 640 x 480 bitmap drawn here
+# (a night-blue gradient under a horizon of light), packed under its 8.3 name.
+set(screen ${CMAKE_CURRENT_BINARY_DIR}/screen/Screen.qrm)
+add_custom_command(OUTPUT ${screen}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/screen
+                   COMMAND convert -size 640x480 "gradient:#06143f-#2c6fc4"
+                           -fill none -stroke "#7fb2ff" -strokewidth 14 -draw "ellipse 320,760 560,520 200,340"
+                           -stroke "#a9ccff" -strokewidth 5 -draw "ellipse 320,790 600,520 205,335"
+                           -blur 0x3 -colors 236 -type Palette -compress None BMP3:${screen}
+                   DEPENDS ${packed}/packing.cmake VERBATIM)
+add_custom_command(OUTPUT ${VT_MEDIA_CD}/VTScreen.z
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
+                   COMMAND ${VT_VTPACK} create ${VT_MEDIA_CD}/VTScreen.z Screen.qrm
+                   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/screen
+                   DEPENDS ${screen} ${vtpack_dep} VERBATIM)
+
+add_custom_target(demo_packed ALL DEPENDS ${VT_MEDIA_CD}/client.z ${VT_MEDIA_CD}/VTScreen.z)

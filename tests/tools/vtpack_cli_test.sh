@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# vtpack from the command line: create in every form, list, test, extract
+# with times and folders, and the refusals and exit codes scripts rely on.
+#   vtpack_cli_test.sh VTPACK WORKDIR
+set -uo pipefail
+vtpack=$1
+work=$2/vtpack-cli
+rm -rf "$work" && mkdir -p "$work/src/sub" && cd "$work" || exit 1
+failed=0
+expect() { # exit code, description, command...
+  local want=$1 what=$2; shift 2
+  "$@" >out.txt 2>err.txt
+  local got=$?
+  if [ "$got" -ne "$want" ]; then
+    echo "FAIL: $what: exit $got, expected $want"; cat out.txt err.txt; failed=1
+  fi
+}
+contains() { # file, text
+  grep -qF -- "$2" "$1" || { echo "FAIL: '$2' missing from $1:"; cat "$1"; failed=1; }
+}
+
+for i in $(seq 1 400); do echo "Line $i: the setup copies files and registers the client."; done > src/README.TXT
+head -c 5000 /dev/urandom > src/sub/random_data.bin
+: > src/EMPTY.DAT
+touch -d '1998-05-17 10:20:30 UTC' src/README.TXT
+
+expect 0 "create plain" "$vtpack" create plain.z src/README.TXT src/EMPTY.DAT
+expect 2 "plain archives refuse long names" "$vtpack" create bad.z src/sub/random_data.bin
+contains err.txt "8.3"
+[ ! -e bad.z ] || { echo "FAIL: a refused archive was written"; failed=1; }
+expect 0 "create with paths, ASCII literals, small window" \
+  "$vtpack" create --paths --literals ascii --dict 1024 paths.z src/README.TXT src/sub/random_data.bin src/EMPTY.DAT
+expect 2 "a path leaving the destination" "$vtpack" create --paths up.z ../vtpack-cli/src/README.TXT
+expect 2 "unknown dictionary" "$vtpack" create --dict 3000 x.z src/README.TXT
+expect 1 "missing input file" "$vtpack" create x.z src/NOPE.TXT
+
+expect 0 "list" "$vtpack" list paths.z
+contains out.txt "3 entries, path names"
+contains out.txt "1998-05-17 10:20:30"
+contains out.txt "src\\sub\\random_data.bin"
+expect 0 "test" "$vtpack" test plain.z
+contains out.txt "README.TXT"
+contains out.txt "OK"
+
+expect 0 "extract" "$vtpack" extract paths.z out
+cmp -s src/README.TXT out/src/README.TXT && cmp -s src/sub/random_data.bin out/src/sub/random_data.bin && \
+  cmp -s src/EMPTY.DAT out/src/EMPTY.DAT || { echo "FAIL: extracted files differ"; failed=1; }
+[ "$(stat -c %Y out/src/README.TXT)" = "$(stat -c %Y src/README.TXT)" ] || { echo "FAIL: time not restored"; failed=1; }
+
+# A damaged copy: the first stream's dictionary byte broken.
+cp plain.z broken.z
+start=$(od -An -tu4 -j $((4 + 13 + 8)) -N4 plain.z | tr -d ' ')
+printf '\x09' | dd of=broken.z bs=1 seek=$((start + 1)) conv=notrunc 2>/dev/null
+expect 3 "test reports a damaged entry" "$vtpack" test broken.z
+contains out.txt "bad dictionary size"
+head -c 30 plain.z > short.z
+expect 3 "a cut entry table" "$vtpack" list short.z
+expect 1 "missing archive" "$vtpack" list nothere.z
+expect 0 "help" "$vtpack" --help
+contains out.txt "vtpack create"
+expect 2 "no command" "$vtpack"
+
+[ $failed -eq 0 ] && echo "vtpack command line: all checks passed"
+exit $failed
