@@ -34,7 +34,18 @@ int CWinApp::DoMessageBox(const char* text, UINT type, HWND owner) {
   return MessageBoxA(owner, text, m_pszAppName, type);
 }
 
-CWinApp* AfxGetApp() { return g_app; }
+// The program exports its application object, so that the framework copy
+// inside a DLL (which has none of its own) finds it: a DLL's message boxes
+// then carry the application's name as theirs do.
+extern "C" __declspec(dllexport) CWinApp* VtProcessApp() { return g_app; }
+
+CWinApp* AfxGetApp() {
+  if (g_app) return g_app;
+  using Lookup = CWinApp* (*)();
+  auto lookup =
+      reinterpret_cast<Lookup>(GetProcAddress(GetModuleHandleA(nullptr), "VtProcessApp"));
+  return lookup && lookup != &VtProcessApp ? lookup() : nullptr;
+}
 
 HINSTANCE AfxGetInstanceHandle() {
   return g_app && g_app->m_hInstance ? g_app->m_hInstance : GetModuleHandleA(nullptr);

@@ -33,6 +33,7 @@ class CWinApp : public CObject {
   int m_nExitCode = 0;
 };
 
+// The application object; in a DLL, the program's.
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();

@@ -112,15 +112,17 @@ TEST(CDIBPalette, AppendsOnlyTheOtherPalettesNonBlackColours) {
   EXPECT_EQ(base.GetEntryCount(), 250);
 }
 
-// A picture without colours: the message box, answered by a watcher.
+// A picture without colours: the message box, with the program's name as
+// its caption, answered by a watcher.
 TEST(CDIBPalette, PictureWithoutColoursSaysSo) {
+  CWinApp app("Vantora Installation");
   CDIBitmap dib;
   ASSERT_TRUE(dib.LoadDIB(GetModuleHandleA(nullptr), IDB_TEST24_30, 0));
   std::atomic<bool> stop{false};
   std::string seen;
   std::thread watcher([&] {
     while (!stop) {
-      HWND box = FindWindowA("#32770", nullptr);
+      HWND box = FindWindowA("#32770", "Vantora Installation");
       char text[128] = "";
       // The box exists a moment before its text does.
       if (box && GetDlgItemTextA(box, 0xFFFF, text, sizeof text) > 0) {
