@@ -45,6 +45,8 @@ unsigned MatchFinder::Hash(const uint8_t* p) const {
 void MatchFinder::Insert(int64_t pos) {
   const uint8_t* p = At(pos);
   const uint32_t tag = uint32_t(pos) + 1;
+  if (!(last_entered_ == pos - 1 && pos > base_ && p[-1] == p[0])) run_start_ = pos;
+  last_entered_ = pos;
   if (pos + 2 <= data_end_) last_pair_[uint32_t(p[0]) << 8 | p[1]] = tag;
   if (pos + 3 > data_end_) return;
   uint32_t& head = head_[Hash(p)];
@@ -70,6 +72,13 @@ int MatchFinder::Find(int64_t pos, int limit, Match* out, int* pair_distance) {
     int chain = max_chain_;
     const uint32_t first = head_[Hash(p)];
     uint32_t d = first ? tag - first : 0;
+    // Inside a run (the byte before and the next two equal this one), the
+    // nearest entry is one byte back, and every entry up to the run's start
+    // matches exactly as far as the run goes: take the first, then go on
+    // from the entry before the run.
+    const int64_t run = (last_entered_ == pos - 1 && pos > base_ && p[-1] == p[0] && p[1] == p[0] && p[2] == p[0])
+                            ? pos - run_start_
+                            : 0;
     // Nearest first: the first position reaching a length is the cheapest
     // place to take that length from. Distances only grow along a chain.
     for (uint32_t last = 0; d > last && d <= reach && chain-- > 0;) {
@@ -83,6 +92,11 @@ int MatchFinder::Find(int64_t pos, int limit, Match* out, int* pair_distance) {
         }
       }
       last = d;
+      if (run && d == 1) {
+        if (run >= reach) break;
+        last = uint32_t(run);
+        d = uint32_t(run);  // continue from the run's first byte
+      }
       uint32_t next = prev_[size_t(pos - d) & (kRing - 1)];
       if (!next) break;
       d = tag - next;

@@ -47,6 +47,11 @@ class MatchFinder {
 
   int window_;
   int max_chain_;
+  // Where the run of equal bytes that ends at the last entered position
+  // began: inside a run every nearer repeat of the run gives the same
+  // length, so the search steps over the whole run at once.
+  int64_t last_entered_ = -2;
+  int64_t run_start_ = 0;
   const uint8_t* data_ = nullptr;
   int64_t base_ = 0;
   int64_t data_end_ = 0;

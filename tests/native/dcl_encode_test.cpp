@@ -123,10 +123,17 @@ TEST(DclEncode, ParseIsTheCheapestTheCodesAllow) {
   // Header, the cheapest parse, the end code, padded to whole bytes: no
   // encoder of this format can make these streams any shorter.
   std::mt19937 rng(12);
-  for (int round = 0; round < 6; ++round) {
+  for (int round = 0; round < 9; ++round) {
     std::vector<uint8_t> data(300 + rng() % 200);
-    const int alphabet = 2 + round;
-    for (auto& b : data) b = uint8_t('a' + rng() % alphabet);
+    const int alphabet = 2 + round % 6;
+    if (round < 6) {
+      for (auto& b : data) b = uint8_t('a' + rng() % alphabet);
+    } else {  // runs of every length, where the match finder steps over runs
+      for (size_t i = 0; i < data.size();) {
+        uint8_t b = uint8_t(rng() % alphabet);
+        for (size_t n = 1 + rng() % 40; n-- && i < data.size();) data[i++] = b;
+      }
+    }
     for (auto literals : {kLiteralsBinary, kLiteralsAscii})
       for (int dict : {1024, 4096}) {
         size_t bits = 16 + FewestBits(data, literals, dict) + 16;
