@@ -3,6 +3,10 @@
 // actually finds the repeats.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "dcl_test_support.h"
 
 using dcltest::Decode;
@@ -85,6 +89,50 @@ TEST(DclEncode, LargerDictionaryFindsFartherRepeats) {
   size_t large = Encode(data, kLiteralsBinary, 2048).size();
   EXPECT_GT(small, 3000u);
   EXPECT_LT(large, 1800u);
+}
+
+// The fewest bits any parse of `data` can take with the format's codes,
+// trying every distance for every length (slow; small inputs only).
+size_t FewestBits(const std::vector<uint8_t>& data, LiteralCoding literals, int dict) {
+  const int dict_bits = DictionaryCode(dict);
+  std::vector<int> len_bits(kMaxMatch + 1, 0);
+  for (int s = 0; s < kLengthSymbols; ++s)
+    for (int e = 0; e < (1 << kLengthExtra[s]); ++e)
+      if (kLengthBase[s] + e <= kMaxMatch) len_bits[kLengthBase[s] + e] = kLengthBits[s] + kLengthExtra[s];
+  const size_t n = data.size();
+  std::vector<size_t> best(n + 1, SIZE_MAX);
+  best[0] = 0;
+  for (size_t i = 0; i < n; ++i) {
+    size_t lit = 1 + (literals == kLiteralsAscii ? kLiteralBits[data[i]] : 8);
+    best[i + 1] = std::min(best[i + 1], best[i] + lit);
+    for (size_t d = 1; d <= i && d <= size_t(dict); ++d) {
+      size_t m = 0;
+      while (i + m < n && m < size_t(kMaxMatch) && data[i + m] == data[i + m - d]) ++m;
+      for (size_t len = 2; len <= m; ++len) {
+        int low = len == 2 ? 2 : dict_bits;
+        if (len == 2 && d > 256) continue;
+        size_t bits = 1 + len_bits[len] + kDistanceBits[(d - 1) >> low] + low;
+        best[i + len] = std::min(best[i + len], best[i] + bits);
+      }
+    }
+  }
+  return best[n];
+}
+
+TEST(DclEncode, ParseIsTheCheapestTheCodesAllow) {
+  // Header, the cheapest parse, the end code, padded to whole bytes: no
+  // encoder of this format can make these streams any shorter.
+  std::mt19937 rng(12);
+  for (int round = 0; round < 6; ++round) {
+    std::vector<uint8_t> data(300 + rng() % 200);
+    const int alphabet = 2 + round;
+    for (auto& b : data) b = uint8_t('a' + rng() % alphabet);
+    for (auto literals : {kLiteralsBinary, kLiteralsAscii})
+      for (int dict : {1024, 4096}) {
+        size_t bits = 16 + FewestBits(data, literals, dict) + 16;
+        EXPECT_EQ(Encode(data, literals, dict).size(), (bits + 7) / 8) << round << " " << int(literals) << " " << dict;
+      }
+  }
 }
 
 TEST(DclEncode, InvalidOptionsAreRefused) {
