@@ -133,14 +133,6 @@ TEST(CDIBitmap, FilePicturesFollowTheSelectedPalette) {
   ExpectFileFollowsPalette(MakeTestPicture(30, 7, 24), "f24.bmp");
 }
 
-TEST(CDIBitmap, TwentyFourBitFileHasHeaderOnly) {
-  CDIBitmap dib;
-  ASSERT_TRUE(dib.LoadDIB(CString(WriteTemp("h24.bmp", DibMakeFile(MakeTestPicture(30, 7, 24))))));
-  EXPECT_EQ(dib.GetNumClrEntries(), 0);
-  EXPECT_NE(dib.GetEtalonColors(), nullptr);
-  EXPECT_EQ(HeapValidate(GetProcessHeap(), 0, nullptr), TRUE);
-}
-
 TEST(CDIBitmap, Resource372IsStored376WideWithTwoFillColumnsEachSide) {
   CDIBitmap dib;
   ASSERT_TRUE(dib.LoadDIB(Self(), IDB_TEST8_372, 0));
