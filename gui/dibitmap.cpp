@@ -18,17 +18,19 @@ struct Failure {
   const char* reason;
 };
 
-// Reads exactly `size` bytes or reports a short read.
-bool ReadAll(HANDLE file, void* buffer, DWORD size) {
+// Reads up to `size` bytes; fewer only at the end of the file or on an error.
+DWORD ReadUpTo(HANDLE file, void* buffer, DWORD size) {
   auto* p = static_cast<unsigned char*>(buffer);
-  while (size > 0) {
+  DWORD total = 0;
+  while (total < size) {
     DWORD got = 0;
-    if (!::ReadFile(file, p, size, &got, nullptr) || got == 0) return false;
-    p += got;
-    size -= got;
+    if (!::ReadFile(file, p + total, size - total, &got, nullptr) || got == 0) break;
+    total += got;
   }
-  return true;
+  return total;
 }
+
+bool ReadAll(HANDLE file, void* buffer, DWORD size) { return ReadUpTo(file, buffer, size) == size; }
 
 class FileCloser {
  public:
@@ -90,8 +92,7 @@ int CDIBitmap::LoadFile(const char* path) {
     uint64_t fileSize = static_cast<uint64_t>(high) << 32 | low;
     // The file header and the 40 header bytes, whatever biSize says.
     unsigned char head[kDibFileHeaderSize + kDibInfoHeaderSize];
-    DWORD got = 0;
-    if (!::ReadFile(file, head, sizeof head, &got, nullptr)) got = 0;
+    DWORD got = ReadUpTo(file, head, sizeof head);
     DibFilePlan plan;
     DibFileError error = DibPlanFile(head, got, fileSize, &plan);
     if (error != DibFileError::kNone) throw Failure{DibFileErrorText(error)};
