@@ -14,6 +14,16 @@ check() { # DESCRIPTION EXPECTED ACTUAL
   fi
 }
 
+# check_log FILE TEXT DESCRIPTION: the developer log holds TEXT.
+check_log() {
+  if grep -qF -- "$2" "$1" 2>/dev/null; then
+    echo "ok: $3"
+  else
+    echo "FAIL: $3: '$2' not in $1"
+    fail=1
+  fi
+}
+
 # vt_setup_begin NAME: a fresh prefix with the demo CD as drive E:.
 vt_setup_begin() {
   vt_e2e_begin "$1" || return 1

@@ -37,15 +37,13 @@ for keyword in 'R&U' 'r&u'; do
   vt_setup_launch "$here/scenarios/ru_mode.scn" 30 "E:\\setup.exe $keyword"
   check "exit code with $keyword" 1 "$SETUP_RC"
   check "Major untouched with $keyword" 0xa4003 "$(major)"
-  grep -q "Command line = $keyword" "$log" && echo "ok: logged $keyword" ||
-    { echo "FAIL: no command line in the log"; fail=1; }
+  check_log "$log" "Command line = $keyword" "logged $keyword"
 done
 set_major 0x000A4003
 vt_setup_launch "$here/scenarios/choice_quit.scn" 30 'E:\setup.exe R&U '
 check "exit code with 'R&U '" 1 "$SETUP_RC"
 check "Major rewritten by a normal run" 0xa4003 "$(major)"
-grep -q "Writing Major status: step = STEP_CHOICE" "$log" && echo "ok: the normal run wrote its steps" ||
-  { echo "FAIL: no status writes in the log"; fail=1; }
+check_log "$log" "Writing Major status: step = STEP_CHOICE" "the normal run wrote its steps"
 
 echo "== Windows NT and later =="
 for version in nt40 win7; do
