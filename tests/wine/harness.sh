@@ -32,7 +32,8 @@ vt_xvfb() {
       sleep 0.1
     done
     if kill -0 "$VT_XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$n" VT_OWN_XVFB=1 VT_XVFB_PID
+      # Child scripts share this display; only this shell may stop it.
+      export DISPLAY=":$n" VT_OWN_XVFB=1 VT_XVFB_PID VT_XVFB_OWNER=$$
       return 0
     fi
   done
@@ -40,11 +41,13 @@ vt_xvfb() {
   return 1
 }
 
+# vt_xvfb_stop: stops the Xvfb that this shell started (a display inherited
+# from a parent script stays up for the parent's other tests).
 vt_xvfb_stop() {
-  if [ -n "${VT_XVFB_PID:-}" ]; then
+  if [ -n "${VT_XVFB_PID:-}" ] && [ "${VT_XVFB_OWNER:-}" = "$$" ]; then
     kill "$VT_XVFB_PID" 2>/dev/null
     wait "$VT_XVFB_PID" 2>/dev/null
-    unset VT_XVFB_PID VT_OWN_XVFB DISPLAY
+    unset VT_XVFB_PID VT_OWN_XVFB VT_XVFB_OWNER DISPLAY
   fi
 }
 
