@@ -194,7 +194,9 @@ struct DclEncoder::Impl {
   bool Consume(bool final) {
     for (;;) {
       int64_t pending = base + int64_t(data.size()) - next;
-      if (pending == 0 || (!final && pending < kBlock + 2)) break;
+      // Until the input ends, a block waits for a whole longest repeat of
+      // input beyond it: the match finder measures that far.
+      if (pending == 0 || (!final && pending < kBlock + kMaxMatch)) break;
       int size = int(std::min<int64_t>(pending, kBlock));
       EncodeBlock(next, size);
       next += size;

@@ -9,8 +9,8 @@ namespace dcl {
 
 namespace {
 
-int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
-  int n = 0;
+// How many bytes of a and b agree, up to `limit`; the first `n` are known to.
+int CommonLength(const uint8_t* a, const uint8_t* b, int n, int limit) {
   while (n + 8 <= limit) {
     uint64_t x, y;
     std::memcpy(&x, a + n, 8);
@@ -33,8 +33,9 @@ int CommonLength(const uint8_t* a, const uint8_t* b, int limit) {
 MatchFinder::MatchFinder(int window, int max_chain)
     : window_(window),
       max_chain_(max_chain > 0 ? max_chain : kRing),
-      head_(size_t(1) << kHashBits, 0),
-      prev_(kRing, 0),
+      root_(size_t(1) << kHashBits, 0),
+      smaller_(kRing, 0),
+      larger_(kRing, 0),
       last_pair_(size_t(1) << 16, 0) {}
 
 unsigned MatchFinder::Hash(const uint8_t* p) const {
@@ -42,67 +43,76 @@ unsigned MatchFinder::Hash(const uint8_t* p) const {
   return (v * 2654435761u) >> (32 - kHashBits);
 }
 
-void MatchFinder::Insert(int64_t pos) {
-  const uint8_t* p = At(pos);
-  const uint32_t tag = uint32_t(pos) + 1;
-  if (!(last_entered_ == pos - 1 && pos > base_ && p[-1] == p[0])) run_start_ = pos;
-  last_entered_ = pos;
-  if (pos + 2 <= data_end_) last_pair_[uint32_t(p[0]) << 8 | p[1]] = tag;
-  if (pos + 3 > data_end_) return;
-  uint32_t& head = head_[Hash(p)];
-  prev_[size_t(pos) & (kRing - 1)] = head;
-  head = tag;
-}
-
 int MatchFinder::Find(int64_t pos, int limit, Match* out, int* pair_distance) {
   const uint8_t* p = At(pos);
   const uint32_t tag = uint32_t(pos) + 1;
-  const int64_t held = pos - base_;  // how far back the data reaches
   *pair_distance = 0;
-  int found = 0;
   if (limit >= kMinMatch && pos + 2 <= data_end_) {
     uint32_t seen = last_pair_[uint32_t(p[0]) << 8 | p[1]];
     uint32_t d = tag - seen;
-    if (seen && d >= 1 && d <= uint32_t(kPairReach) && d <= held && p[-int(d)] == p[0] && p[1 - int(d)] == p[1])
+    if (seen && d >= 1 && d <= uint32_t(kPairReach) && d <= pos - base_ && p[-int(d)] == p[0] && p[1 - int(d)] == p[1])
       *pair_distance = int(d);
   }
-  if (limit >= 3 && pos + 3 <= data_end_) {
-    const uint32_t reach = uint32_t(std::min<int64_t>(window_, held));
-    int best = 2;
-    int chain = max_chain_;
-    const uint32_t first = head_[Hash(p)];
-    uint32_t d = first ? tag - first : 0;
-    // Inside a run (the byte before and the next two equal this one), the
-    // nearest entry is one byte back, and every entry up to the run's start
-    // matches exactly as far as the run goes: take the first, then go on
-    // from the entry before the run.
-    const int64_t run = (last_entered_ == pos - 1 && pos > base_ && p[-1] == p[0] && p[1] == p[0] && p[2] == p[0])
-                            ? pos - run_start_
-                            : 0;
-    // Nearest first: the first position reaching a length is the cheapest
-    // place to take that length from. Distances only grow along a chain.
-    for (uint32_t last = 0; d > last && d <= reach && chain-- > 0;) {
-      const uint8_t* c = p - d;
-      if (c[best] == p[best] && c[0] == p[0]) {
-        int n = CommonLength(p, c, limit);
-        if (n > best) {
-          best = n;
-          out[found++] = Match{n, int(d)};
-          if (n >= limit) break;
-        }
-      }
-      last = d;
-      if (run && d == 1) {
-        if (run >= reach) break;
-        last = uint32_t(run);
-        d = uint32_t(run);  // continue from the run's first byte
-      }
-      uint32_t next = prev_[size_t(pos - d) & (kRing - 1)];
-      if (!next) break;
-      d = tag - next;
+  return Walk(pos, limit, out);
+}
+
+int MatchFinder::Walk(int64_t pos, int limit, Match* out) {
+  const uint8_t* p = At(pos);
+  const uint32_t tag = uint32_t(pos) + 1;
+  if (pos + 2 <= data_end_) last_pair_[uint32_t(p[0]) << 8 | p[1]] = tag;
+  if (pos + 3 > data_end_) return 0;
+
+  // Lengths are measured as far as the data goes (at most the longest
+  // repeat) so that the tree order holds for later searches; what is
+  // listed is cut to `limit`.
+  const int span = int(std::min<int64_t>(kMaxMatch, data_end_ - pos));
+  const uint32_t reach = uint32_t(std::min<int64_t>(window_, pos - base_));
+  uint32_t& root = root_[Hash(p)];
+  uint32_t node = root;
+  const uint32_t first = node;
+  root = tag;
+  // Where the next node that sorts before (after) `pos` is to hang.
+  uint32_t* before = &Smaller(tag);
+  uint32_t* after = &Larger(tag);
+  int found = 0;
+  int best = 2;
+  for (int visits = max_chain_;; --visits) {
+    const uint32_t d = tag - node;
+    if (!node || d == 0 || d > reach || visits == 0) {
+      *before = *after = 0;  // what lies beyond is out of the window
+      break;
+    }
+    const uint8_t* c = p - d;
+    // In a run of one byte the root is the position before, and the last
+    // walk measured how far that one repeated its own predecessor: all but
+    // the first of those bytes are known to agree here.
+    const int known = (d == 1 && run_pos_ == pos - 1) ? std::max(0, std::min(run_length_ - 1, span)) : 0;
+    const int n = CommonLength(p, c, known, span);
+    if (node == first) {
+      run_pos_ = pos;
+      run_length_ = d == 1 ? n : 0;
+    }
+    if (out && std::min(n, limit) > best) {
+      best = std::min(n, limit);
+      out[found++] = Match{best, int(d)};
+    }
+    if (n == span) {
+      // As far as can be told the two are the same string: the nearer one
+      // takes the older one's place, and the older one leaves the tree.
+      *before = Smaller(node);
+      *after = Larger(node);
+      break;
+    }
+    if (c[n] < p[n]) {
+      *before = node;
+      before = &Larger(node);
+      node = *before;
+    } else {
+      *after = node;
+      after = &Smaller(node);
+      node = *after;
     }
   }
-  Insert(pos);
   return found;
 }
 
