@@ -14,8 +14,8 @@
 struct DclEncoderOptions {
   dcl::LiteralCoding literals = dcl::kLiteralsBinary;
   int dictionary_size = 4096;  // 1024, 2048 or 4096
-  // How many earlier positions with the same three bytes the match finder
-  // visits at most; 0 means all of them within the window.
+  // How many earlier positions the match finder looks at per search at
+  // most (a faster, slightly weaker search); 0 means as many as it takes.
   int max_chain = 0;
 };
 
