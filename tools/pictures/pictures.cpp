@@ -13,6 +13,37 @@ uint32_t Rgb(int r, int g, int b) {
 }
 
 int Lerp(int a, int b, int i, int n) { return a + (b - a) * i / (n - 1); }
+
+// The letters of the splash's wordmark, 5 x 7, top row first, bit 4 the
+// leftmost column.
+const uint8_t* Glyph(char c) {
+  static const struct {
+    char c;
+    uint8_t rows[7];
+  } kGlyphs[] = {
+      {'A', {0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11}}, {'E', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x1F}},
+      {'I', {0x0E, 0x04, 0x04, 0x04, 0x04, 0x04, 0x0E}}, {'N', {0x11, 0x19, 0x15, 0x13, 0x11, 0x11, 0x11}},
+      {'O', {0x0E, 0x11, 0x11, 0x11, 0x11, 0x11, 0x0E}}, {'P', {0x1E, 0x11, 0x11, 0x1E, 0x10, 0x10, 0x10}},
+      {'R', {0x1E, 0x11, 0x11, 0x1E, 0x14, 0x12, 0x11}}, {'S', {0x0F, 0x10, 0x10, 0x0E, 0x01, 0x01, 0x1E}},
+      {'T', {0x1F, 0x04, 0x04, 0x04, 0x04, 0x04, 0x04}}, {'U', {0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x0E}},
+      {'V', {0x11, 0x11, 0x11, 0x11, 0x11, 0x0A, 0x04}},
+  };
+  for (const auto& g : kGlyphs)
+    if (g.c == c) return g.rows;
+  return nullptr;  // a blank
+}
+
+// Whether (x, y) from the top left of `text`, drawn `scale` times the size
+// of the glyphs with one scaled column between letters, is ink.
+bool InWordmark(int x, int y, const char* text, int scale) {
+  if (x < 0 || y < 0 || y >= 7 * scale) return false;
+  const int advance = 6 * scale;
+  const int index = x / advance, column = x % advance / scale;
+  for (int i = 0; i < index; ++i)
+    if (!text[i]) return false;
+  const uint8_t* rows = Glyph(text[index]);
+  return rows && column < 5 && (rows[y / scale] >> (4 - column) & 1);
+}
 }  // namespace
 
 uint32_t TestColor(uint32_t i) { return Rgb(255 - static_cast<int>(i), (i * 7) & 255, i); }
@@ -73,10 +104,8 @@ DibImage MakeSplashPicture(int accent) {
         v = 128 + static_cast<uint32_t>((dx + dy + 156) * 63 / 312);
       } else if (d2 <= 40 * 40) {
         v = 192 + static_cast<uint32_t>((40 * 40 - d2) * 63 / (40 * 40));
-      } else if (x >= 196 && x < 350 && ((top >= 84 && top < 112) || (top >= 126 && top < 138))) {
-        // Two blocks where a wordmark sits: a bold one and a thin one.
-        int len = top < 112 ? 154 : 110;
-        if (x - 196 < len) v = top < 112 ? 255 : 224;
+      } else if (InWordmark(x - 196, top - 84, "VANTORA", 4) || InWordmark(x - 197, top - 126, "INTERNET SETUP", 2)) {
+        v = top < 120 ? 255 : 224;
       }
       if (x < 3 || y < 3 || x >= 369 || y >= 234) v = 200;  // frame
       image.pixels[static_cast<size_t>(y) * 372 + x] = v;
