@@ -57,7 +57,9 @@ HWND AwaitWindow(Robot& robot, const std::string& class_name, const std::string&
 }
 
 void AwaitGone(Robot& robot, long ms) {
-  HWND window = robot.Current();
+  // A window that closed before this step began is gone all the same.
+  HWND window = robot.current_or_null();
+  if (!window) robot.Current();  // fails: no 'wait' came first
   if (!Robot::WaitFor(ms, [&] { return !IsWindow(window) || !IsWindowVisible(window); }))
     Robot::Fail(Describe(window) + " is still open after " + Ms(ms));
   robot.Leave();

@@ -25,7 +25,8 @@ vt_winpath() {
 # vt_robot SCENARIO [VTROBOT-OPTIONS...]: runs the robot in the foreground
 # and returns its exit code (0 passed, 1 failed, 2 bad scenario). Its output
 # goes to stdout. On a "SCREENSHOT NAME" line the screen goes to
-# $VT_SHOTS/NAME.png, then NAME.done in the working directory lets the
+# $VT_SHOTS/NAME.png, then the test's own function vt_robot_mark NAME runs
+# when there is one, then NAME.done in the working directory lets the
 # scenario go on.
 vt_robot() {
   local scenario=$1
@@ -43,6 +44,8 @@ vt_robot() {
         mkdir -p "$VT_SHOTS"
         vt_screenshot "$VT_SHOTS/$name.png" || vt_log "screenshot $name failed"
       fi
+      # A test may act at a mark (real mouse input, say) before the robot goes on.
+      if declare -F vt_robot_mark >/dev/null; then vt_robot_mark "$name"; fi
       touch "$name.done"
     done
   return "${PIPESTATUS[0]}"
