@@ -49,5 +49,15 @@ class VectorSink : public ByteSink {
   std::vector<uint8_t> bytes;
 };
 
+// A sink that keeps nothing but the count (for testing what decodes).
+class CountingSink : public ByteSink {
+ public:
+  bool Write(const void*, size_t count) override {
+    total += count;
+    return true;
+  }
+  uint64_t total = 0;
+};
+
 // Reads exactly `count` bytes or fails.
 bool ReadExactly(ByteSource& source, void* into, size_t count);

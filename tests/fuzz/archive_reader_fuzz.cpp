@@ -8,18 +8,6 @@
 #include "archive/entry_decode.h"
 #include "archive/entry_name.h"
 
-namespace {
-
-struct NullSink : ByteSink {
-  bool Write(const void*, size_t n) override {
-    total += n;
-    return true;
-  }
-  uint64_t total = 0;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MemorySource source(data, size);
   ArchiveReader reader(source);
@@ -40,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::string parts = "\\" + where.directory + "\\";
       if (parts.find("\\..\\") != std::string::npos) __builtin_trap();
     }
-    NullSink sink;
+    CountingSink sink;
     DecodeEntry(source, entry.data_start, entry.data_end, sink, work.get());
   }
   return 0;

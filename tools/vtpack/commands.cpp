@@ -108,14 +108,6 @@ const char* ResultText(unsigned r) {
   }
 }
 
-struct CountingSink : ByteSink {
-  bool Write(const void*, size_t n) override {
-    count += n;
-    return true;
-  }
-  uint64_t count = 0;
-};
-
 }  // namespace
 
 int CreateArchive(const CreateOptions& options, const std::string& archive, const std::vector<std::string>& files) {
@@ -176,7 +168,7 @@ int TestArchive(const std::string& archive) {
     CountingSink sink;
     unsigned r = DecodeEntry(*a.source, e.data_start, e.data_end, sink, work.get());
     std::printf("  %-40s %s (%u -> %" PRIu64 " bytes)\n", e.name.c_str(), ResultText(r), e.data_end - e.data_start,
-                sink.count);
+                sink.total);
     if (r != DCL_OK) ++bad;
   }
   std::printf("%s: %d of %u entries failed\n", archive.c_str(), bad, a.reader->entry_count());
