@@ -3,11 +3,23 @@
 # installation, then a maintenance run, printing the status record after
 # each. With a display and a person at it (DISPLAY set, VT_DEMO_ROBOT unset)
 # you answer the windows yourself; otherwise the UI robot does, on a virtual
-# X display, and screenshots land in build/win32/e2e/demo/shots.
+# X display, and screenshots land in build/<tree>/e2e/demo/shots.
+#
+# The tree is build/win32, or build/win64 on a machine that runs no 32-bit
+# programs (scripts/wine-mode.sh; VT_WINE=32 or 64 forces one, VT_BUILD
+# names any).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-export VT_BUILD=${VT_BUILD:-$root/build/win32}
-source "$root/tests/e2e/setup_env.sh"
+if [ -z "${VT_BUILD:-}" ]; then
+  tree=$("$root/scripts/wine-mode.sh" --tree) || exit 1
+  export VT_BUILD=$root/build/$tree
+fi
+if [ ! -f "$VT_BUILD/media/cd/setup.exe" ]; then
+  echo "demo.sh: no demo CD in $VT_BUILD/media/cd (./scripts/build.sh $(basename "$VT_BUILD"), or make demo)" >&2
+  exit 1
+fi
+source "$root/tests/e2e/setup_env.sh" || exit 1
+echo "The demo CD of $VT_BUILD, in a $WINEARCH prefix"
 
 interactive=0
 if [ -n "${DISPLAY:-}" ] && [ -z "${VT_DEMO_ROBOT:-}" ] && [ -t 0 ]; then interactive=1; fi

@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Runs the Win32 tree's tests under Wine: one X display and one warm
-# wineserver for the whole run, torn down at the end.
+# Runs a Windows tree's tests under Wine: one X display and one warm
+# wineserver for the whole run, torn down at the end. Arguments go to ctest.
+#   VT_BUILD  the tree (default: build/win32, or build/win64 where the tests
+#             run under the 64-bit Wine; see scripts/wine-mode.sh)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-export VT_BUILD=${VT_BUILD:-$root/build/win32}
-source "$root/tests/wine/harness.sh"
+if [ -z "${VT_BUILD:-}" ]; then
+  tree=$("$root/scripts/wine-mode.sh" --tree) || exit 1
+  export VT_BUILD=$root/build/$tree
+fi
+if [ ! -f "$VT_BUILD/CTestTestfile.cmake" ]; then
+  echo "test-win32.sh: $VT_BUILD is not built (./scripts/build.sh $(basename "$VT_BUILD"))" >&2
+  exit 1
+fi
+source "$root/tests/wine/harness.sh" || exit 1
+echo "Windows tests of $VT_BUILD in a $WINEARCH prefix"
 
 vt_xvfb || exit 1
 vt_prefix unit || exit 1

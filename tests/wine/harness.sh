@@ -1,20 +1,45 @@
 # Wine harness, sourced by every script that runs our Windows programs.
 #
-#   VT_BUILD   the Win32 build tree (default: build/win32 under the checkout)
+#   VT_BUILD   the Windows build tree (default: build/win32 under the checkout)
 #
-# One template prefix per build tree (32-bit, Windows 95, virtual desktop),
-# copied for every run that changes it. ~/.wine is never touched.
+# One template prefix per build tree (Windows 95, virtual desktop), copied
+# for every run that changes it. ~/.wine is never touched. The tree decides
+# the prefix: the i686 tree (build/win32) runs in a 32-bit prefix under the
+# 32-bit Wine; an x86_64 tree (build/win64, for machines that run no 32-bit
+# programs) in a 64-bit prefix under the 64-bit Wine.
 
 VT_ROOT=${VT_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 VT_BUILD=${VT_BUILD:-$VT_ROOT/build/win32}
 VT_WINE_DIR=$VT_BUILD/wine
 
-export WINEARCH=win32
+vt_log() { echo "[wine] $*" >&2; }
+
+# CMake writes the tree's architecture; a tree not configured yet goes by
+# its name.
+VT_WINEARCH=
+[ -f "$VT_BUILD/wine-arch" ] && read -r VT_WINEARCH <"$VT_BUILD/wine-arch"
+if [ -z "$VT_WINEARCH" ]; then
+  case $(basename "$VT_BUILD") in win64) VT_WINEARCH=win64 ;; *) VT_WINEARCH=win32 ;; esac
+fi
+VT_WINE_BIN64=$VT_ROOT/tests/wine/bin64
+case $VT_WINEARCH in
+  win32)
+    # Whatever an enclosing 64-bit run put in place does not apply here.
+    PATH=$(printf '%s' ":$PATH:" | sed "s#:$VT_WINE_BIN64:#:#g; s#^:##; s#:\$##")
+    [ "${WINELOADER:-}" = /usr/lib/wine/wine64 ] && unset WINELOADER WINESERVER ;;
+  win64)
+    # /usr/bin/wine would pick the 32-bit loader wherever wine32 is
+    # installed: wine, wineserver and wineboot come from bin64/ instead.
+    case ":$PATH:" in *":$VT_WINE_BIN64:"*) ;; *) PATH=$VT_WINE_BIN64:$PATH ;; esac
+    export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 ;;
+  *)
+    vt_log "$VT_BUILD/wine-arch says '$VT_WINEARCH' (win32 or win64 expected)"
+    return 1 2>/dev/null || exit 1 ;;
+esac
+export PATH WINEARCH=$VT_WINEARCH
 export WINEDEBUG=${WINEDEBUG:--all}
 # No menu files in the host's home, no Mono or Gecko install prompts.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-
-vt_log() { echo "[wine] $*" >&2; }
 
 # vt_xvfb [WxHxD]: make sure there is an X display; starts Xvfb if needed.
 vt_xvfb() {
@@ -51,18 +76,44 @@ vt_xvfb_stop() {
   fi
 }
 
+# vt_can_run: whether this machine runs the tree's programs. A 32-bit tree
+# needs the 32-bit loader, which fails with "Exec format error" on machines
+# that run no 32-bit programs.
+vt_can_run() {
+  local loader=/usr/lib/wine/wine
+  [ "$VT_WINEARCH" = win64 ] && loader=/usr/lib/wine/wine64
+  "$loader" --version >/dev/null 2>&1 && return 0
+  if [ "$VT_WINEARCH" = win32 ]; then
+    vt_log "$VT_BUILD holds 32-bit programs, and $loader does not run here: this machine runs no 32-bit programs. Run the x86_64 tree's tests instead (VT_WINE=64, or the default VT_WINE=auto, with scripts/test.sh)"
+  else
+    vt_log "$loader does not run here (is wine64 installed?)"
+  fi
+  return 1
+}
+
+# vt_windows_version VERSION: the Windows version Wine reports to the
+# current prefix's programs (win95, win98, nt40, win7, ...). This is the
+# registry value, which 32- and 64-bit prefixes both honour; winecfg -v
+# changes nothing in a 64-bit prefix.
+vt_windows_version() {
+  wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1 </dev/null ||
+    { vt_log "cannot set the Windows version to $1"; return 1; }
+}
+
 # vt_template: the template prefix, made once per build tree.
 vt_template() {
   local tpl=$VT_WINE_DIR/template
   mkdir -p "$VT_WINE_DIR"
+  vt_can_run || return 1
   (
     flock 9
     [ -f "$tpl/.vt-ready" ] && exit 0
     rm -rf "$tpl"
-    vt_log "creating template prefix (once per build tree)"
+    vt_log "creating template prefix (once per build tree, $WINEARCH)"
     export WINEPREFIX=$tpl
     wineboot -i >/dev/null 2>&1 </dev/null
-    wine winecfg -v win95 >/dev/null 2>&1 </dev/null
+    [ -f "$tpl/system.reg" ] || { vt_log "wineboot made no prefix in $tpl"; exit 1; }
+    vt_windows_version win95 || exit 1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
     wineserver -w

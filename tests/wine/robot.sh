@@ -11,7 +11,7 @@
 #   (vt_e2e_begin stops the server and X display when the script exits)
 
 if ! declare -F vt_prefix >/dev/null; then
-  source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+  source "$(dirname "${BASH_SOURCE[0]}")/harness.sh" || return 1
 fi
 VT_ROBOT=${VT_ROBOT:-$VT_BUILD/tests/robot/vtrobot.exe}
 
