@@ -16,13 +16,13 @@ fi
 source "$root/tests/wine/harness.sh" || exit 1
 echo "Windows tests of $VT_BUILD in a $WINEARCH prefix"
 
+# Server and display go however this script ends.
+own_prefix=0
+trap '[ "$own_prefix" = 1 ] && vt_stop; vt_xvfb_stop' EXIT
 vt_xvfb || exit 1
 vt_prefix unit || exit 1
+own_prefix=1
 touch "$WINEPREFIX/.vt-ready"
 vt_start
 sleep 4  # let the first-start services settle before the timed tests
 ctest --test-dir "$VT_BUILD" --output-on-failure "$@"
-rc=$?
-vt_stop
-vt_xvfb_stop
-exit $rc

@@ -112,11 +112,13 @@ vt_template() {
     vt_log "creating template prefix (once per build tree, $WINEARCH)"
     export WINEPREFIX=$tpl
     wineboot -i >/dev/null 2>&1 </dev/null
-    [ -f "$tpl/system.reg" ] || { vt_log "wineboot made no prefix in $tpl"; exit 1; }
     vt_windows_version win95 || exit 1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
     wineserver -w
+    # The registry files appear when the server has saved them.
+    grep -qs '"Version"="win95"' "$tpl/user.reg" ||
+      { vt_log "the template prefix in $tpl was not made (no Windows 95 setting in user.reg)"; exit 1; }
     touch "$tpl/.vt-ready"
   ) 9>"$VT_WINE_DIR/.template.lock"
 }
