@@ -6,9 +6,9 @@
 #include <new>
 #include <vector>
 
-#include "dib/dib_file.h"
-#include "dib/dib_pixels.h"
-#include "dib/dib_resource.h"
+#include "core/dib/dib_file.h"
+#include "core/dib/dib_pixels.h"
+#include "core/dib/dib_resource.h"
 #include "qrmgui.h"
 
 VT_IMPLEMENT_SERIAL(CDIBitmap, CObject, 0)

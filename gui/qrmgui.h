@@ -5,13 +5,13 @@
 #pragma once
 #include <windows.h>
 
-#include "app.h"
-#include "dc.h"
-#include "gdi.h"
-#include "geometry.h"
-#include "object.h"
-#include "text.h"
-#include "wnd.h"
+#include "framework/app.h"
+#include "framework/dc.h"
+#include "framework/gdi.h"
+#include "framework/geometry.h"
+#include "framework/object.h"
+#include "framework/text.h"
+#include "framework/wnd.h"
 
 #ifdef QRMGUI_BUILD
 #define QRMGUI_API __declspec(dllexport)

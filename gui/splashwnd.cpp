@@ -1,6 +1,6 @@
 // VTSplashWnd: the start-up picture in a topmost popup centred on the
 // screen, closed by its timer or by a key or button pressed on it.
-#include "dib/dib_resource.h"
+#include "core/dib/dib_resource.h"
 #include "qrmgui.h"
 
 VTSplashWnd::VTSplashWnd() : m_nBitmapID(0) {}

@@ -1,4 +1,4 @@
-#include "archive/entry_name.h"
+#include "core/archive/entry_name.h"
 
 namespace {
 

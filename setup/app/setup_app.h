@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app.h"
-#include "config/token_table.h"
-#include "qrmgui.h"
-#include "steps/step_sequence.h"
+#include "framework/app.h"
+#include "core/config/token_table.h"
+#include "gui/qrmgui.h"
+#include "core/steps/step_sequence.h"
 
 class CScreenWnd;
 class CProgressDlg;

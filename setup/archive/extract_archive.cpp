@@ -2,21 +2,21 @@
 // how they talk to the user (logged application boxes versus plain boxes),
 // in the cancel check, in how a destination file that cannot be created is
 // handled, and in what an entry failure makes of the result.
-#include "archive/extract_archive.h"
+#include "setup/archive/extract_archive.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <memory>
 
-#include "archive/archive_format.h"
-#include "archive/entry_decode.h"
-#include "archive/entry_name.h"
-#include "archive/win32_file_stream.h"
-#include "log/log_sink.h"
-#include "log/setup_log.h"
-#include "paths/file_paths.h"
-#include "setup_app.h"
+#include "core/archive/archive_format.h"
+#include "core/archive/entry_decode.h"
+#include "core/archive/entry_name.h"
+#include "setup/archive/win32_file_stream.h"
+#include "core/log/log_sink.h"
+#include "setup/log/setup_log.h"
+#include "setup/paths/file_paths.h"
+#include "setup/app/setup_app.h"
 
 namespace {
 

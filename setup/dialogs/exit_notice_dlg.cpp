@@ -1,7 +1,7 @@
 #include "exit_notice_dlg.h"
 
-#include "res/resource.h"
-#include "steps/marquee.h"
+#include "setup/res/resource.h"
+#include "core/steps/marquee.h"
 
 CExitNoticeDlg::CExitNoticeDlg(CWnd* parent) : CDialog(IDD_EXIT_NOTICE, parent) {}
 

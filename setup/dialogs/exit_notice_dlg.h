@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "dialog.h"
+#include "framework/dialog.h"
 
 class CExitNoticeDlg : public CDialog {
  public:

@@ -1,9 +1,9 @@
-#include "media/file_prompt.h"
+#include "setup/media/file_prompt.h"
 
 #include <windows.h>
 
-#include "setup_app.h"
-#include "wnd.h"
+#include "setup/app/setup_app.h"
+#include "framework/wnd.h"
 
 // Until the prompt has its own dialog with a path field and a browse button,
 // the question is asked in a plain box over the same path.

@@ -2,7 +2,7 @@
 // would put a file anywhere else.
 #include <gtest/gtest.h>
 
-#include "archive/entry_name.h"
+#include "core/archive/entry_name.h"
 
 namespace {
 

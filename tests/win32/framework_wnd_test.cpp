@@ -1,11 +1,11 @@
 // The framework's window and GDI layer against the real window manager.
 #include <gtest/gtest.h>
 
-#include "app.h"
-#include "dc.h"
-#include "gdi.h"
-#include "text.h"
-#include "wnd.h"
+#include "framework/app.h"
+#include "framework/dc.h"
+#include "framework/gdi.h"
+#include "framework/text.h"
+#include "framework/wnd.h"
 
 namespace {
 

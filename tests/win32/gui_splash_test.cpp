@@ -1,10 +1,10 @@
 // VTSplashWnd: placement, painting, and the ways it closes.
 #include <gtest/gtest.h>
 
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 #include "gui_test_ids.h"
 #include "gui_test_util.h"
-#include "qrmgui.h"
+#include "gui/qrmgui.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "setup_app.h"
+#include "setup/app/setup_app.h"
 
 class ScriptedApp : public CSetupVTApp {
  public:

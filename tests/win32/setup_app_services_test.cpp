@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/exit_notice_dlg.h"
+#include "setup/dialogs/exit_notice_dlg.h"
 #include "scripted_app.h"
-#include "steps/marquee.h"
+#include "core/steps/marquee.h"
 
 namespace {
 

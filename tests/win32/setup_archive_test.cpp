@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "archive/archive_format.h"
-#include "archive/extract_archive.h"
-#include "dcl/dcl_encode.h"
-#include "log/log_sink.h"
+#include "core/archive/archive_format.h"
+#include "setup/archive/extract_archive.h"
+#include "core/dcl/dcl_encode.h"
+#include "core/log/log_sink.h"
 #include "scripted_app.h"
 
 namespace {
