@@ -106,8 +106,8 @@ class QRMGUI_API VTSplashWnd : public CWnd {
 
  protected:
   int Create();
-  void OnPaint() override;
-  void OnTimer(UINT_PTR nIDEvent) override;
+  void OnPaint();
+  void OnTimer(UINT_PTR nIDEvent);
   void Close();
 
   HINSTANCE m_hInst = nullptr;
@@ -118,4 +118,7 @@ class QRMGUI_API VTSplashWnd : public CWnd {
   unsigned int m_nTimeout = 0;
   CDIBitmap m_dib;
   CDIBPalette m_pal;
+
+  // Paint and timer, nothing else.
+  VT_DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,10 @@
 #include "setup/res/resource.h"
 #include "core/steps/marquee.h"
 
+VT_BEGIN_MESSAGE_MAP(CExitNoticeDlg, CDialog)
+  VT_ON_WM_TIMER()
+VT_END_MESSAGE_MAP()
+
 CExitNoticeDlg::CExitNoticeDlg(CWnd* parent) : CDialog(IDD_EXIT_NOTICE, parent) {}
 
 BOOL CExitNoticeDlg::OnInitDialog() {
