@@ -167,7 +167,7 @@ TEST_F(ExtractTest, NamesLeavingTheDestinationWriteNothingOutsideIt) {
   ScratchDir dir("arc_escape");
   const std::string dest = dir / "in\\dest";
   for (const char* evil : {"..\\escaped.txt", "../escaped.txt", "ok\\..\\..\\escaped.txt", "c:\\vttest\\escaped.txt",
-                           "\\vttest\\escaped.txt"}) {
+                           "\\vttest\\escaped.txt", "nul.txt", "sub\\CON", "LPT1\\x.txt", "com2.log"}) {
     app.boxes.clear();
     auto a = Archive(dir, "evil.z", true, {{"fine.txt", "ok"}, {evil, "gotcha"}});
     EXPECT_EQ(ExtractArchive(a, dest), 0) << evil;
