@@ -35,8 +35,14 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   // Progress report to a shown progress dialog: status code and text.
   virtual void NotifyProgress(int code, const char* text);
 
-  // The progress dialog is up and may be hidden or owned.
+  // The progress dialog is up and may be hidden or owned: it is the dialog
+  // in m_pProgressDlg and its window is the one registered.
   bool ProgressVisible() const;
+  // Called by the progress dialog when its window opens (records it and
+  // sets m_bProgressShown) and when it is destroyed (forgets it; the flag
+  // stays set).
+  void ProgressWindowOpened(CProgressDlg* dialog);
+  void ProgressWindowClosed(CProgressDlg* dialog);
 
   // --- status record (registry) ---
   void LoadStatus();

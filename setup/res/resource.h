@@ -12,6 +12,9 @@
 #define IDS_SOFTWARE_KEY 28     // "Software\CorvaneNetwork\Vantora\Software"
 
 // Dialogs
+#define IDD_PROGRESS 136
+#define IDC_PROGRESS_PICTURE 1001
+#define IDC_PROGRESS_STATUS 1003
 #define IDD_EXIT_NOTICE 179
 #define IDC_EXIT_TEXT 1000
 
