@@ -1,6 +1,7 @@
 #include "setup_app.h"
 
 #include "setup/dialogs/progress_dlg.h"
+#include "setup/media/file_prompt.h"
 
 namespace {
 CSetupVTApp* g_setupApp = nullptr;
@@ -51,4 +52,8 @@ void CSetupVTApp::NotifyProgress(int code, const char* text) {
   if (!ProgressVisible()) return;
   SendMessageA(m_hProgressWnd, WM_COMMAND, MAKEWPARAM(kProgressStatusId, code),
                reinterpret_cast<LPARAM>(text));
+}
+
+int CSetupVTApp::FilePrompt(const char* caption, const std::string& message, std::string& path) {
+  return RunFilePrompt(message, path, caption);
 }

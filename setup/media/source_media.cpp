@@ -38,6 +38,6 @@ bool CSetupVTApp::CheckSourceMedia(bool useCfgDisk) {
       return true;
     }
     LogPrintf("File %s not found in %s. Ask user...\n", label.c_str(), path.c_str());
-    if (RunFilePrompt(message, path, "Vantora Setup") != 1) return false;
+    if (FilePrompt("Vantora Setup", message, path) != 1) return false;
   }
 }
