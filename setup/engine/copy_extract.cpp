@@ -29,29 +29,31 @@ bool DirOrToken(const std::string& dir, const char* token, std::string& out) {
   return VTApp()->m_tokens.Lookup(token, out);
 }
 
-// Steps shared by both instructions: the source directory with its
-// fallback, and the file prompt. VTCFG_DONE when the file is there.
-int FindSource(const std::string& key, const std::string& arguments, const std::string& sourceField,
-               std::string& sourceDir) {
+// The steps both instructions share: the source directory (with its
+// fallback), the file prompt, and the destination directory (with its).
+// VTCFG_DONE with `source` (the file on the media) and `destDir` set.
+int Locate(const std::string& key, const std::string& arguments, bool hasComma,
+           const std::string& sourceField, const std::string& destField, std::string& source,
+           std::string& destDir) {
+  if (!hasComma) {
+    LogPrintf("VTCfgCopy(): No source directory in instruct %s=%s", key.c_str(), arguments.c_str());
+    return VTCFG_ERROR;
+  }
+  std::string sourceDir;
   if (!DirOrToken(sourceField, tok::SRC_DIR, sourceDir)) {
     LogPrintf("VTCfgCopy(): No default for src directory in mapinstruct %s=%s", key.c_str(),
               arguments.c_str());
     return VTCFG_ERROR;
   }
-  return PromptForFile(key, sourceDir) ? VTCFG_DONE : VTCFG_STOP;
-}
-
-bool FindDestination(const std::string& key, const std::string& arguments,
-                     const std::string& destField, std::string& destDir) {
-  if (DirOrToken(destField, tok::MAIN_DIR, destDir)) return true;
-  LogPrintf("VTCfgCopy(): No default for dst directory in mapinstruct %s=%s", key.c_str(),
-            arguments.c_str());
-  return false;
-}
-
-int NoSourceField(const std::string& key, const std::string& arguments) {
-  LogPrintf("VTCfgCopy(): No source directory in instruct %s=%s", key.c_str(), arguments.c_str());
-  return VTCFG_ERROR;
+  if (!PromptForFile(key, sourceDir)) return VTCFG_STOP;
+  source = sourceDir;
+  AppendPath(source, key);
+  if (!DirOrToken(destField, tok::MAIN_DIR, destDir)) {
+    LogPrintf("VTCfgCopy(): No default for dst directory in mapinstruct %s=%s", key.c_str(),
+              arguments.c_str());
+    return VTCFG_ERROR;
+  }
+  return VTCFG_DONE;
 }
 
 }  // namespace
@@ -60,13 +62,10 @@ int VTCfgCopy(const std::string& key, const std::string& arguments) {
   CSetupVTApp* app = VTApp();
   app->NotifyProgress(0, key.c_str());
   const CopyArgs a = SplitCopyArgs(key, arguments);
-  if (!a.hasComma) return NoSourceField(key, arguments);
-  std::string sourceDir, destDir;
-  if (int found = FindSource(key, arguments, a.sourceDir, sourceDir); found != VTCFG_DONE)
-    return found;
-  std::string source = sourceDir;
-  AppendPath(source, key);
-  if (!FindDestination(key, arguments, a.destDir, destDir)) return VTCFG_ERROR;
+  std::string source, destDir;
+  if (int located = Locate(key, arguments, a.hasComma, a.sourceDir, a.destDir, source, destDir);
+      located != VTCFG_DONE)
+    return located;
   if (!CreatePath(destDir)) {
     app->AppMessageBox("Error creating destination directory", MB_OK | MB_ICONSTOP);
     return VTCFG_ERROR;
@@ -95,12 +94,9 @@ int VTCfgCopy(const std::string& key, const std::string& arguments) {
 int VTCfgExtract(const std::string& key, const std::string& arguments) {
   VTApp()->NotifyProgress(1, key.c_str());
   const ExtractArgs a = SplitExtractArgs(arguments);
-  if (!a.hasComma) return NoSourceField(key, arguments);
-  std::string sourceDir, destDir;
-  if (int found = FindSource(key, arguments, a.sourceDir, sourceDir); found != VTCFG_DONE)
-    return found;
-  std::string archive = sourceDir;
-  AppendPath(archive, key);
-  if (!FindDestination(key, arguments, a.destDir, destDir)) return VTCFG_ERROR;
+  std::string archive, destDir;
+  if (int located = Locate(key, arguments, a.hasComma, a.sourceDir, a.destDir, archive, destDir);
+      located != VTCFG_DONE)
+    return located;
   return ExtractArchive(archive, destDir);
 }

@@ -25,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string line(reinterpret_cast<const char*>(data), size);
   std::string key = "untouched", args = "untouched";
   const int kind = SplitCfgInstruction(line, key, args);
-  if (kind == -1 && (line.find('=') == std::string::npos || line[0] == '=' || line.back() == '=')) {
+  const size_t equals = line.find('=');
+  if (equals == std::string::npos || equals == 0 || equals + 1 == line.size()) {
+    Check(kind == -1);
     Check(key == "untouched" && args == "untouched");
     return 0;
   }
