@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo CD installed by the engine (the Win32 test EngineDemo), then its
-# shortcut files read from Linux with lnkinfo: target, arguments, working
-# directory, icon and description as a shell other than Wine's sees them.
+# shortcut files read from Linux with lnkinfo (target, arguments, working
+# directory, icon and description as a tool other than Wine's sees them)
+# and its registry values with a registry query.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/setup_env.sh"
@@ -17,7 +18,7 @@ links=$(vt_drive_c)/vtdemo/Programs/Vantora
 field() { # LINK FIELD
   lnkinfo "$links/$1" 2>/dev/null | tr -d '\r' | sed -n "s/^[[:space:]]*$2[[:space:]]*: //p" | head -n 1
 }
-main='C:\vtdemo\Vantora'
+main='c:\vtdemo\Vantora'
 for link in "Vantora.lnk" "Vantora Settings.lnk"; do
   [ -f "$links/$link" ] || { echo "FAIL: no $links/$link"; fail=1; continue; }
   check "$link: working directory" "${main,,}\\bin" "$(field "$link" 'Working directory' | tr 'A-Z' 'a-z')"
@@ -29,4 +30,8 @@ check "Vantora Settings.lnk: arguments" "/settings" "$(field "Vantora Settings.l
 for link in "Vantora.lnk" "Vantora Settings.lnk"; do
   check "$link: target" "${main,,}\\bin\\vantora.exe" "$(field "$link" 'Local path' | tr 'A-Z' 'a-z')"
 done
+# The registry file's values, as the registry editor merged them.
+client='HKCU\Software\CorvaneNetwork\Vantora\Client'
+check "InstallDir in the registry" "$main" "$(vt_reg_query "$client" InstallDir)"
+check "Dialer in the registry" "$main\bin\vantora.exe" "$(vt_reg_query "$client" Dialer)"
 exit $fail
