@@ -6,6 +6,11 @@
 
 VT_IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
+VT_BEGIN_MESSAGE_MAP(CDialog, CWnd)
+  VT_ON_COMMAND(IDOK, OnOK)
+  VT_ON_COMMAND(IDCANCEL, OnCancel)
+VT_END_MESSAGE_MAP()
+
 CDialog::CDialog(UINT templateId, CWnd* parent)
     : m_nIDHelp(templateId), m_hParentWnd(parent ? parent->GetSafeHwnd() : nullptr) {}
 
@@ -42,17 +47,6 @@ BOOL CDialog::UpdateData(BOOL saving) {
   CDataExchange dx(this, saving);
   DoDataExchange(&dx);
   return !dx.m_bFailed;
-}
-
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
-    switch (LOWORD(wParam)) {
-      case IDOK: OnOK(); return TRUE;
-      case IDCANCEL: OnCancel(); return TRUE;
-      default: break;
-    }
-  }
-  return FALSE;
 }
 
 std::string CDialog::GetDlgItemText(int id) const {

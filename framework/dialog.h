@@ -1,7 +1,8 @@
 // Modal dialogs from dialog templates, with dialog data exchange. The dialog
-// window is subclassed on WM_INITDIALOG, so its messages reach the same
-// virtual handlers as any CWnd; what a handler leaves alone goes to the
-// system's dialog procedure.
+// window is subclassed on WM_INITDIALOG, so its messages go through the
+// message maps like any CWnd's; what no map lists goes to the system's
+// dialog procedure. The dialog's own map sends OK and Cancel to the virtual
+// OnOK and OnCancel.
 #pragma once
 #include <windows.h>
 
@@ -47,14 +48,14 @@ class CDialog : public CWnd {
   // Controls to members (saving) or members to controls.
   BOOL UpdateData(BOOL saving = TRUE);
 
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-
   void SetDlgItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
   std::string GetDlgItemText(int id) const;
 
   UINT m_nIDHelp;          // the template id
   HWND m_hParentWnd = nullptr;
   HINSTANCE m_hResource = nullptr;  // where the template lives; default: the program's resources
+
+  VT_DECLARE_MESSAGE_MAP()
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "dc.h"
-
 VT_IMPLEMENT_DYNAMIC(CWnd, CObject)
 
 namespace {
@@ -149,55 +147,18 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+const VtMsgMap* CWnd::GetThisMessageMap() {
+  static const VtMsgMapEntry none[] = {{0, 0, 0, 0, nullptr}};
+  static const VtMsgMap map = {nullptr, none};
+  return &map;
+}
+
+const VtMsgMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      return OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam)) == -1 ? -1 : 0;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_CLOSE:
-      OnClose();
-      return 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND: {
-      CDC dc;
-      dc.Attach(reinterpret_cast<HDC>(wParam));
-      BOOL erased = OnEraseBkgnd(&dc);
-      dc.Detach();
-      return erased;
-    }
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
-    case WM_COMMAND:
-      return OnCommand(wParam, lParam) ? 0 : Default();
-    case WM_SIZE:
-      OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
-      return 0;
-    case WM_KEYDOWN:
-      OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MOUSEMOVE: {
-      CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-      UINT flags = static_cast<UINT>(wParam);
-      if (message == WM_LBUTTONDOWN) OnLButtonDown(flags, pt);
-      else if (message == WM_LBUTTONUP) OnLButtonUp(flags, pt);
-      else OnMouseMove(flags, pt);
-      return 0;
-    }
-    case WM_QUERYNEWPALETTE:
-      return OnQueryNewPalette();
-    case WM_PALETTECHANGED:
-      OnPaletteChanged(reinterpret_cast<HWND>(wParam));
-      return 0;
-    default:
-      return DefWindowProc(message, wParam, lParam);
-  }
+  if (const VtMsgMapEntry* entry = VtFindMessageEntry(GetMessageMap(), message, wParam, lParam))
+    return entry->pfn(this, wParam, lParam);
+  return DefWindowProc(message, wParam, lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -208,21 +169,6 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::Default() {
   return DefWindowProc(m_msgCur.message, m_msgCur.wParam, m_msgCur.lParam);
 }
-
-int CWnd::OnCreate(CREATESTRUCTA*) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-BOOL CWnd::OnQueryNewPalette() { return static_cast<BOOL>(Default()); }
-void CWnd::OnPaletteChanged(HWND) { Default(); }
 
 CString CWnd::GetWindowText() const {
   int length = ::GetWindowTextLengthA(m_hWnd);

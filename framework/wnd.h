@@ -2,12 +2,13 @@
 // not a module-local map: the framework is a static library linked into the
 // DLL and into the program, and a window made by one module must be found by
 // the message loop of the other. Messages reach the object through the
-// virtual WindowProc, which calls the virtual handlers below; a handler that
-// is not overridden hands the message to the default window procedure.
+// virtual WindowProc, which looks them up in the class's message map
+// (framework/msgmap.h); what no map lists goes to the default procedure.
 #pragma once
 #include <windows.h>
 
 #include "geometry.h"
+#include "msgmap.h"
 #include "object.h"
 #include "text.h"
 
@@ -49,27 +50,17 @@ class CWnd : public CObject {
   virtual BOOL DestroyWindow();
   // TRUE when the message was handled and must not be dispatched.
   virtual BOOL PreTranslateMessage(MSG* msg);
+  // Looks the message up in the message map; the default procedure for
+  // what it does not list.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // Called after the last message (WM_NCDESTROY), when m_hWnd is cleared.
   virtual void PostNcDestroy() {}
 
-  // --- handlers; the defaults call Default() ---
-  virtual int OnCreate(CREATESTRUCTA* cs);
-  virtual void OnDestroy();
-  virtual void OnClose();
-  virtual void OnPaint();
-  virtual BOOL OnEraseBkgnd(CDC* dc);
-  virtual void OnTimer(UINT_PTR id);
-  // TRUE when the command was handled.
-  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-  virtual void OnSize(UINT type, int cx, int cy);
-  virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
-  virtual void OnLButtonDown(UINT flags, CPoint pt);
-  virtual void OnLButtonUp(UINT flags, CPoint pt);
-  virtual void OnMouseMove(UINT flags, CPoint pt);
-  virtual BOOL OnQueryNewPalette();
-  virtual void OnPaletteChanged(HWND focusWnd);
+  // The message map: the most derived class's table, chained to its bases'.
+  // The window class's own table is empty.
+  static const VtMsgMap* GetThisMessageMap();
+  virtual const VtMsgMap* GetMessageMap() const;
 
   // The default procedure for the message being handled.
   LRESULT Default();

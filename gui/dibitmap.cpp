@@ -6,9 +6,9 @@
 #include <new>
 #include <vector>
 
-#include "dib/dib_file.h"
-#include "dib/dib_pixels.h"
-#include "dib/dib_resource.h"
+#include "core/dib/dib_file.h"
+#include "core/dib/dib_pixels.h"
+#include "core/dib/dib_resource.h"
 #include "qrmgui.h"
 
 VT_IMPLEMENT_SERIAL(CDIBitmap, CObject, 0)
@@ -135,8 +135,9 @@ int CDIBitmap::LoadDIB(HINSTANCE hInst, UINT nID, UINT nMaskID) {
   }
 }
 
+// Nothing of the picture changes until the new one is complete: a failed
+// load leaves the earlier picture (and the colour usage its table needs).
 int CDIBitmap::LoadResource(HINSTANCE hInst, UINT nID, UINT nMaskID) {
-  m_nUsage = DIB_RGB_COLORS;
   HRSRC found = ::FindResourceA(hInst, MAKEINTRESOURCEA(nID), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
   HGLOBAL loaded = found ? ::LoadResource(hInst, found) : nullptr;
   const auto* res = static_cast<const unsigned char*>(loaded ? ::LockResource(loaded) : nullptr);
@@ -172,6 +173,7 @@ int CDIBitmap::LoadResource(HINSTANCE hInst, UINT nID, UINT nMaskID) {
   m_pBMI = reinterpret_cast<BITMAPINFO*>(header);
   m_pBits = bits;
   m_pEtalon = nullptr;
+  m_nUsage = DIB_RGB_COLORS;
   delete m_pMask;
   m_pMask = nullptr;
   if (!plan.needsMask) return TRUE;

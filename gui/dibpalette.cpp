@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "dib/dib_palette.h"
+#include "core/dib/dib_palette.h"
 #include "qrmgui.h"
 
 namespace {

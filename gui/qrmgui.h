@@ -5,13 +5,13 @@
 #pragma once
 #include <windows.h>
 
-#include "app.h"
-#include "dc.h"
-#include "gdi.h"
-#include "geometry.h"
-#include "object.h"
-#include "text.h"
-#include "wnd.h"
+#include "framework/app.h"
+#include "framework/dc.h"
+#include "framework/gdi.h"
+#include "framework/geometry.h"
+#include "framework/object.h"
+#include "framework/text.h"
+#include "framework/wnd.h"
 
 #ifdef QRMGUI_BUILD
 #define QRMGUI_API __declspec(dllexport)
@@ -106,8 +106,8 @@ class QRMGUI_API VTSplashWnd : public CWnd {
 
  protected:
   int Create();
-  void OnPaint() override;
-  void OnTimer(UINT_PTR nIDEvent) override;
+  void OnPaint();
+  void OnTimer(UINT_PTR nIDEvent);
   void Close();
 
   HINSTANCE m_hInst = nullptr;
@@ -118,4 +118,7 @@ class QRMGUI_API VTSplashWnd : public CWnd {
   unsigned int m_nTimeout = 0;
   CDIBitmap m_dib;
   CDIBPalette m_pal;
+
+  // Paint and timer, nothing else.
+  VT_DECLARE_MESSAGE_MAP()
 };

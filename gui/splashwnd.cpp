@@ -1,7 +1,12 @@
 // VTSplashWnd: the start-up picture in a topmost popup centred on the
 // screen, closed by its timer or by a key or button pressed on it.
-#include "dib/dib_resource.h"
+#include "core/dib/dib_resource.h"
 #include "qrmgui.h"
+
+VT_BEGIN_MESSAGE_MAP(VTSplashWnd, CWnd)
+  VT_ON_WM_PAINT()
+  VT_ON_WM_TIMER()
+VT_END_MESSAGE_MAP()
 
 VTSplashWnd::VTSplashWnd() : m_nBitmapID(0) {}
 
@@ -49,8 +54,11 @@ int VTSplashWnd::Create() {
   if (!cls) return FALSE;
   int x = (::GetSystemMetrics(SM_CXSCREEN) - m_cx) / 2;
   int y = (::GetSystemMetrics(SM_CYSCREEN) - m_cy) / 2;
-  BOOL created = CreateEx(WS_EX_TOPMOST, cls, "VTSplashWnd", WS_POPUP | WS_VISIBLE, x, y, m_cx,
-                          m_cy, nullptr, nullptr);
+  // This library's own CreateEx, not a program's copy through the virtual
+  // table: the class is registered in this module, and only this module's
+  // window procedure ties the new window to the object as it is created.
+  BOOL created = CWnd::CreateEx(WS_EX_TOPMOST, cls, "VTSplashWnd", WS_POPUP | WS_VISIBLE, x, y,
+                                m_cx, m_cy, nullptr, nullptr);
   // Without a window the timer would belong to the thread, not to us.
   if (created) m_nTimerID = static_cast<unsigned>(SetTimer(kTimerId, m_nTimeout));
   return created;

@@ -1,7 +1,7 @@
 // setupvt: the Vantora setup program.
 #include <windows.h>
 
-#include "setup_app.h"
+#include "setup/app/setup_app.h"
 
 CSetupVTApp theApp;
 

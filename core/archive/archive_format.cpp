@@ -1,4 +1,4 @@
-#include "archive/archive_format.h"
+#include "core/archive/archive_format.h"
 
 #include <algorithm>
 #include <cstring>

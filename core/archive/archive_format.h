@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "io/byte_stream.h"
+#include "core/io/byte_stream.h"
 
 // Plain names live in fixed fields of this size (8.3 name and its NUL).
 constexpr size_t kShortNameField = 13;

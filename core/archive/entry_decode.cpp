@@ -1,4 +1,4 @@
-#include "archive/entry_decode.h"
+#include "core/archive/entry_decode.h"
 
 unsigned ArchiveReadCallback(char* buf, unsigned* size, void* param) {
   auto* ctx = static_cast<ArchiveReadContext*>(param);

@@ -4,8 +4,8 @@
 #pragma once
 #include <cstdint>
 
-#include "dcl/dcl_decode.h"
-#include "io/byte_stream.h"
+#include "core/dcl/dcl_decode.h"
+#include "core/io/byte_stream.h"
 
 // Handed to the decoder as its user data.
 struct ArchiveReadContext {

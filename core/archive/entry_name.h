@@ -13,5 +13,6 @@ struct EntryPath {
 // Splits `name`. Returns false, with a reason, for names that would leave
 // the destination: absolute or drive-qualified names, '..' parts (or any
 // part made only of dots and spaces, which Windows reads as such), colons
-// (drives and alternate streams), or no file name at all.
+// (drives and alternate streams), reserved device names (CON, NUL, COM1, ...
+// in any part, with or without an extension), or no file name at all.
 bool SplitEntryName(const std::string& name, bool with_paths, EntryPath& out, std::string* why);

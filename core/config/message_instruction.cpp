@@ -1,4 +1,4 @@
-#include "config/message_instruction.h"
+#include "core/config/message_instruction.h"
 
 #include <utility>
 

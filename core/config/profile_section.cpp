@@ -1,4 +1,4 @@
-#include "config/profile_section.h"
+#include "core/config/profile_section.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
-#include "config/token_replace.h"
+#include "core/config/token_replace.h"
 
 #include <cctype>
 
-#include "log/log_sink.h"
-#include "paths/path_ops.h"
+#include "core/log/log_sink.h"
+#include "core/paths/path_ops.h"
 
 int CfgInstructReplaceTokens(std::string& text, const TokenTable& tokens) {
   for (int replaced = 0;; ++replaced) {

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "config/token_table.h"
+#include "core/config/token_table.h"
 
 // A value that names its own token would expand forever; past this many
 // replacements in one text the replacement fails like an unknown token.

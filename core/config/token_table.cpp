@@ -1,4 +1,4 @@
-#include "config/token_table.h"
+#include "core/config/token_table.h"
 
 TokenTable::TokenTable(const TokenTable& other) : m_values(other.Snapshot()) {}
 

@@ -1,4 +1,4 @@
-#include "dcl/dcl_codes.h"
+#include "core/dcl/dcl_codes.h"
 
 namespace dcl {
 

@@ -1,10 +1,10 @@
-#include "dcl/dcl_decode.h"
+#include "core/dcl/dcl_decode.h"
 
 #include <cstddef>
 #include <cstring>
 #include <new>
 
-#include "dcl/dcl_codes.h"
+#include "core/dcl/dcl_codes.h"
 
 namespace {
 

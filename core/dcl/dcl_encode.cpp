@@ -1,9 +1,9 @@
-#include "dcl/dcl_encode.h"
+#include "core/dcl/dcl_encode.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "dcl/dcl_match_finder.h"
+#include "core/dcl/dcl_match_finder.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "dcl/dcl_codes.h"
-#include "io/byte_stream.h"
+#include "core/dcl/dcl_codes.h"
+#include "core/io/byte_stream.h"
 
 struct DclEncoderOptions {
   dcl::LiteralCoding literals = dcl::kLiteralsBinary;

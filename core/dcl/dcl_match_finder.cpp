@@ -1,9 +1,9 @@
-#include "dcl/dcl_match_finder.h"
+#include "core/dcl/dcl_match_finder.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "dcl/dcl_codes.h"
+#include "core/dcl/dcl_codes.h"
 
 namespace dcl {
 

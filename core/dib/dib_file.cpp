@@ -1,4 +1,4 @@
-#include "dib/dib_file.h"
+#include "core/dib/dib_file.h"
 
 const char* DibFileErrorText(DibFileError error) {
   switch (error) {

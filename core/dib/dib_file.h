@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "dib/dib_header.h"
+#include "core/dib/dib_header.h"
 
 // The reasons a file is refused; the texts are the loader's own.
 enum class DibFileError {

@@ -1,4 +1,4 @@
-#include "dib/dib_header.h"
+#include "core/dib/dib_header.h"
 
 namespace {
 uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }

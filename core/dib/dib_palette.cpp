@@ -1,4 +1,4 @@
-#include "dib/dib_palette.h"
+#include "core/dib/dib_palette.h"
 
 uint32_t DibPaletteSize(const DibInfoHeader& h) {
   return h.biBitCount >= 1 && h.biBitCount <= 8 ? 1u << h.biBitCount : 0;

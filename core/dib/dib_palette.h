@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dib/dib_header.h"
+#include "core/dib/dib_header.h"
 
 // Same layout as the platform's palette entry.
 struct DibPalEntry {

@@ -1,4 +1,4 @@
-#include "dib/dib_pixels.h"
+#include "core/dib/dib_pixels.h"
 
 uint32_t DibGetPixel(const uint8_t* row, uint32_t x, uint16_t bitCount) {
   switch (bitCount) {

@@ -1,6 +1,6 @@
-#include "dib/dib_resource.h"
+#include "core/dib/dib_resource.h"
 
-#include "dib/dib_pixels.h"
+#include "core/dib/dib_pixels.h"
 
 bool DibPlanResource(const uint8_t* res, size_t size, DibResourcePlan* plan) {
   if (!res || size < kDibInfoHeaderSize) return false;

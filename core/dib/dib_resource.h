@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "dib/dib_header.h"
+#include "core/dib/dib_header.h"
 
 struct DibResourcePlan {
   DibInfoHeader info;          // as in the resource

@@ -1,8 +1,8 @@
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 
 #include <algorithm>
 
-#include "dib/dib_pixels.h"
+#include "core/dib/dib_pixels.h"
 
 std::vector<uint8_t> DibMakePacked(const DibImage& image) {
   DibInfoHeader h;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dib/dib_header.h"
+#include "core/dib/dib_header.h"
 
 struct DibImage {
   int32_t width = 0;

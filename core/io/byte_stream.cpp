@@ -1,4 +1,4 @@
-#include "io/byte_stream.h"
+#include "core/io/byte_stream.h"
 
 #include <cstring>
 

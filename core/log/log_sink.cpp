@@ -1,4 +1,4 @@
-#include "log/log_sink.h"
+#include "core/log/log_sink.h"
 
 #include <atomic>
 #include <cstdarg>

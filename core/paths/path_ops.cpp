@@ -1,4 +1,4 @@
-#include "paths/path_ops.h"
+#include "core/paths/path_ops.h"
 
 std::string& AppendPath(std::string& path, std::string_view name) {
   const bool nameRooted = !name.empty() && name.front() == '\\';

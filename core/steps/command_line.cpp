@@ -1,4 +1,4 @@
-#include "steps/command_line.h"
+#include "core/steps/command_line.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
-#include "steps/step_sequence.h"
+#include "core/steps/step_sequence.h"
 
-#include "log/log_sink.h"
+#include "core/log/log_sink.h"
 
 const char* StepName(uint16_t step) {
   switch (step) {

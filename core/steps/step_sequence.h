@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "steps/steps.h"
+#include "core/steps/choice_strings.h"
+#include "core/steps/steps.h"
 
 // How the hand-off to the registration module ended.
 enum class AccessOutcome { Success, Failed, NotLoaded };
@@ -46,13 +47,14 @@ class StepActions {
   virtual int MaintenanceChoice(const ChoiceMenu& menu) = 0;
 };
 
-// String numbers of the maintenance choice texts.
+// String numbers of the maintenance choice texts (the program's string
+// table uses the same definitions).
 namespace choice {
-constexpr unsigned kAccount = 17;
-constexpr unsigned kReinstall = 18;
-constexpr unsigned kAdditional = 20;
-constexpr unsigned kHeadNoAccount = 21;
-constexpr unsigned kHeadInstalled = 22;
+constexpr unsigned kAccount = IDS_CHOICE_ACCOUNT;
+constexpr unsigned kReinstall = IDS_CHOICE_REINSTALL;
+constexpr unsigned kAdditional = IDS_CHOICE_ADDITIONAL;
+constexpr unsigned kHeadNoAccount = IDS_CHOICE_HEAD_NOACCOUNT;
+constexpr unsigned kHeadInstalled = IDS_CHOICE_HEAD_INSTALLED;
 }  // namespace choice
 
 // Runs the step in state.m_nStep and sets m_nStep to the next one.

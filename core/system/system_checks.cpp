@@ -1,4 +1,4 @@
-#include "system/system_checks.h"
+#include "core/system/system_checks.h"
 
 std::string OsRefusalText(uint32_t platformId) {
   switch (platformId) {

@@ -19,7 +19,7 @@ else()
        ${VT_ROOT}/core/archive/*.h ${VT_ROOT}/core/io/*.h)
   set(VT_VTPACK ${CMAKE_CURRENT_BINARY_DIR}/vtpack-host)
   add_custom_command(OUTPUT ${VT_VTPACK}
-                     COMMAND ${VT_HOST_CXX} -std=c++17 -O2 -I${VT_ROOT}/core ${vtpack_sources} -o ${VT_VTPACK}
+                     COMMAND ${VT_HOST_CXX} -std=c++17 -O2 -I${VT_ROOT} ${vtpack_sources} -o ${VT_VTPACK}
                      DEPENDS ${vtpack_sources} ${vtpack_headers}
                      COMMENT "Building vtpack for the build machine")
   set(vtpack_dep ${VT_VTPACK})

@@ -1,5 +1,5 @@
 // The message instruction: a question or notice written in setup.cfg.
-#include "config/message_instruction.h"
+#include "core/config/message_instruction.h"
 
 #include "setup_app.h"
 

@@ -1,5 +1,8 @@
 #include "setup_app.h"
 
+#include "setup/dialogs/progress_dlg.h"
+#include "setup/media/file_prompt.h"
+
 namespace {
 CSetupVTApp* g_setupApp = nullptr;
 constexpr UINT kProgressStatusId = 1001;
@@ -14,7 +17,19 @@ CSetupVTApp::~CSetupVTApp() {
 CSetupVTApp* VTApp() { return g_setupApp; }
 
 bool CSetupVTApp::ProgressVisible() const {
-  return m_bProgressShown && m_hProgressWnd && IsWindow(m_hProgressWnd);
+  // A handle alone could by now name another window: it must still be the
+  // window of the dialog object in m_pProgressDlg.
+  return m_bProgressShown && m_pProgressDlg && m_hProgressWnd && IsWindow(m_hProgressWnd) &&
+         CWnd::FromHandlePermanent(m_hProgressWnd) == m_pProgressDlg;
+}
+
+void CSetupVTApp::ProgressWindowOpened(CProgressDlg* dialog) {
+  m_hProgressWnd = dialog->GetSafeHwnd();
+  m_bProgressShown = true;
+}
+
+void CSetupVTApp::ProgressWindowClosed(CProgressDlg* dialog) {
+  if (m_hProgressWnd && m_hProgressWnd == dialog->GetSafeHwnd()) m_hProgressWnd = nullptr;
 }
 
 int CSetupVTApp::AppMessageBox(const char* text, UINT style) {
@@ -28,7 +43,7 @@ int CSetupVTApp::AppMessageBox(const char* text, UINT style) {
 }
 
 void CSetupVTApp::ShowProgress(bool show) {
-  if (!m_bProgressShown || !m_hProgressWnd || !IsWindow(m_hProgressWnd)) return;
+  if (!ProgressVisible()) return;
   ShowWindow(m_hProgressWnd, show ? SW_SHOW : SW_HIDE);
   if (show) SetForegroundWindow(m_hProgressWnd);
 }
@@ -37,4 +52,8 @@ void CSetupVTApp::NotifyProgress(int code, const char* text) {
   if (!ProgressVisible()) return;
   SendMessageA(m_hProgressWnd, WM_COMMAND, MAKEWPARAM(kProgressStatusId, code),
                reinterpret_cast<LPARAM>(text));
+}
+
+int CSetupVTApp::FilePrompt(const char* caption, const std::string& message, std::string& path) {
+  return RunFilePrompt(message, path, caption);
 }

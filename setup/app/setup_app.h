@@ -8,11 +8,13 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "app.h"
-#include "config/token_table.h"
-#include "qrmgui.h"
-#include "steps/step_sequence.h"
+#include "framework/app.h"
+#include "core/config/token_table.h"
+#include "gui/qrmgui.h"
+#include "core/steps/step_sequence.h"
+#include "setup/engine/executors.h"
 
 class CScreenWnd;
 class CProgressDlg;
@@ -34,9 +36,36 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   virtual void ShowProgress(bool show);
   // Progress report to a shown progress dialog: status code and text.
   virtual void NotifyProgress(int code, const char* text);
+  // The file prompt: a message, an editable path and OK/Cancel, captioned
+  // `caption`. 1 for OK with `path` as the user left it, 0 otherwise.
+  virtual int FilePrompt(const char* caption, const std::string& message, std::string& path);
 
-  // The progress dialog is up and may be hidden or owned.
+  // The progress dialog is up and may be hidden or owned: it is the dialog
+  // in m_pProgressDlg and its window is the one registered.
   bool ProgressVisible() const;
+  // Called by the progress dialog when its window opens (records it and
+  // sets m_bProgressShown) and when it is destroyed (forgets it; the flag
+  // stays set).
+  void ProgressWindowOpened(CProgressDlg* dialog);
+  void ProgressWindowClosed(CProgressDlg* dialog);
+
+  // --- the instruction engine (setup/engine) ---
+  // Runs instruction lines in order while each returns 1 and no cancel is
+  // asked for: the last result, or 0 after a cancel; 1 for no lines.
+  int RunCfgInstructions(const std::vector<std::string>& lines);
+  // The executor of an instruction kind; NULL for a kind this program has
+  // none for.
+  virtual VTCfgExecutor ExecutorFor(int kind) const;
+  // The disk-by-disk installation: 1 all disk sections ran, 0 cancelled,
+  // -1 failed. Runs on the installation worker.
+  virtual int InstallFromDisks();
+  // One line of the additional software list, on the installation worker.
+  virtual int InstallSoftware(const std::string& line);
+  // The provider's settings from setup.ini into the product key, after the
+  // disk sections.
+  void CopySetupIniToRegistry();
+  // How deep run-section instructions are nested right now (worker only).
+  int m_nSectionDepth = 0;
 
   // --- status record (registry) ---
   void LoadStatus();

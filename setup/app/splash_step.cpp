@@ -2,10 +2,10 @@
 // "splash.bmp" when there is one, else the picture built into the program.
 #include <string>
 
-#include "paths/file_paths.h"
-#include "res/resource.h"
+#include "setup/paths/file_paths.h"
+#include "setup/res/resource.h"
 #include "setup_app.h"
-#include "status/registry.h"
+#include "setup/status/registry.h"
 
 namespace {
 constexpr UINT kFileTimeout = 2500;

@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "log/log_sink.h"
-#include "log/setup_log.h"
-#include "paths/file_paths.h"
+#include "core/log/log_sink.h"
+#include "setup/log/setup_log.h"
+#include "setup/paths/file_paths.h"
 #include "setup_app.h"
-#include "status/registry.h"
-#include "status/status_store.h"
-#include "steps/command_line.h"
+#include "setup/status/registry.h"
+#include "setup/status/status_store.h"
+#include "core/steps/command_line.h"
 #include "system_checks.h"
 
 BOOL CSetupVTApp::InitInstance() {

@@ -5,11 +5,11 @@
 // of the sequence can be walked today.
 #include <string>
 
-#include "config/cfg_reader.h"
-#include "dialogs/exit_notice_dlg.h"
-#include "res/resource.h"
+#include "setup/config/cfg_reader.h"
+#include "setup/dialogs/exit_notice_dlg.h"
+#include "setup/res/resource.h"
 #include "setup_app.h"
-#include "status/registry.h"
+#include "setup/status/registry.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "system_checks.h"
 
-#include "app.h"
-#include "log/log_sink.h"
-#include "log/setup_log.h"
-#include "system/system_checks.h"
+#include "framework/app.h"
+#include "core/log/log_sink.h"
+#include "setup/log/setup_log.h"
+#include "core/system/system_checks.h"
 
 BOOL CheckOperatingSystem() {
   OSVERSIONINFOA info = {};

@@ -2,21 +2,22 @@
 // how they talk to the user (logged application boxes versus plain boxes),
 // in the cancel check, in how a destination file that cannot be created is
 // handled, and in what an entry failure makes of the result.
-#include "archive/extract_archive.h"
+#include "setup/archive/extract_archive.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <memory>
 
-#include "archive/archive_format.h"
-#include "archive/entry_decode.h"
-#include "archive/entry_name.h"
-#include "archive/win32_file_stream.h"
-#include "log/log_sink.h"
-#include "log/setup_log.h"
-#include "paths/file_paths.h"
-#include "setup_app.h"
+#include "core/archive/archive_format.h"
+#include "core/archive/entry_decode.h"
+#include "core/archive/entry_name.h"
+#include "setup/archive/win32_file_stream.h"
+#include "core/log/log_sink.h"
+#include "setup/log/setup_log.h"
+#include "setup/paths/file_copy.h"
+#include "setup/paths/file_paths.h"
+#include "setup/app/setup_app.h"
 
 namespace {
 
@@ -81,12 +82,7 @@ struct Walk {
       VTApp()->NotifyProgress(1, entry.name.c_str());
     }
 
-    // Windows refuses to replace a read-only file with access denied; say so
-    // ourselves, so that file systems which would let us (a privileged
-    // user's Wine, network shares) keep the file just the same.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-      return CreateFailed(path, entry.name, ERROR_ACCESS_DENIED);
+    if (IsReadOnlyFile(path)) return CreateFailed(path, entry.name, ERROR_ACCESS_DENIED);
     Handle out(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out.valid()) return CreateFailed(path, entry.name, GetLastError());

@@ -1,4 +1,4 @@
-#include "archive/win32_file_stream.h"
+#include "setup/archive/win32_file_stream.h"
 
 Win32FileSource::Win32FileSource(HANDLE file) : file_(file) {
   DWORD high = 0;

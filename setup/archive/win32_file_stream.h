@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "io/byte_stream.h"
+#include "core/io/byte_stream.h"
 
 // Reads an open file; does not own the handle.
 class Win32FileSource : public ByteSource {

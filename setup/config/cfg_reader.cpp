@@ -1,8 +1,8 @@
-#include "config/cfg_reader.h"
+#include "setup/config/cfg_reader.h"
 
 #include <windows.h>
 
-#include "config/profile_section.h"
+#include "core/config/profile_section.h"
 
 int ReadCfgSection(const char* section, std::vector<std::string>& lines, const char* file) {
   std::vector<char> buffer;

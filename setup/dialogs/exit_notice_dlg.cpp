@@ -1,7 +1,11 @@
 #include "exit_notice_dlg.h"
 
-#include "res/resource.h"
-#include "steps/marquee.h"
+#include "setup/res/resource.h"
+#include "core/steps/marquee.h"
+
+VT_BEGIN_MESSAGE_MAP(CExitNoticeDlg, CDialog)
+  VT_ON_WM_TIMER()
+VT_END_MESSAGE_MAP()
 
 CExitNoticeDlg::CExitNoticeDlg(CWnd* parent) : CDialog(IDD_EXIT_NOTICE, parent) {}
 

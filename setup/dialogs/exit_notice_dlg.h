@@ -3,17 +3,20 @@
 #pragma once
 #include <string>
 
-#include "dialog.h"
+#include "framework/dialog.h"
 
 class CExitNoticeDlg : public CDialog {
  public:
   explicit CExitNoticeDlg(CWnd* parent = nullptr);
   BOOL OnInitDialog() override;
-  void OnTimer(UINT_PTR id) override;
   // Nothing the user presses ends the notice early.
   void OnOK() override {}
   void OnCancel() override {}
 
   int m_nTicks = 0;
   std::string m_strText;
+
+ protected:
+  void OnTimer(UINT_PTR id);
+  VT_DECLARE_MESSAGE_MAP()
 };

@@ -1,9 +1,9 @@
-#include "log/setup_log.h"
+#include "setup/log/setup_log.h"
 
 #include <cstdio>
 
-#include "app.h"
-#include "log/log_sink.h"
+#include "framework/app.h"
+#include "core/log/log_sink.h"
 
 namespace {
 

@@ -1,9 +1,15 @@
-#include "media/file_prompt.h"
+#include "setup/media/file_prompt.h"
 
 #include <windows.h>
 
-#include "setup_app.h"
-#include "wnd.h"
+#include <cstdio>
+#include <vector>
+
+#include "setup/app/setup_app.h"
+#include "setup/paths/file_paths.h"
+#include "setup/res/resource.h"
+#include "setup/status/registry.h"
+#include "framework/wnd.h"
 
 // Until the prompt has its own dialog with a path field and a browse button,
 // the question is asked in a plain box over the same path.
@@ -13,4 +19,21 @@ int RunFilePrompt(const std::string& message, std::string& path, const char* cap
   if (CSetupVTApp* app = VTApp(); app && app->m_pMainWnd) owner = app->m_pMainWnd->GetSafeHwnd();
   return MessageBoxA(owner, text.c_str(), caption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK ? 1
                                                                                                : 0;
+}
+
+int PromptForFile(const std::string& name, std::string& dir) {
+  if (FileExistsIn(name, dir)) return 1;
+  CSetupVTApp* app = VTApp();
+  // String 11 holds one %s for the file name.
+  const std::string format = LoadResString(IDS_FILE_NOT_FOUND);
+  std::vector<char> message(format.size() + name.size() + 1);
+  std::snprintf(message.data(), message.size(), format.c_str(), name.c_str());
+  std::string path = dir;
+  app->ShowProgress(false);
+  do {
+    if (app->FilePrompt("Vantora Setup - File not Found", message.data(), path) != 1) return 0;
+    dir = path;
+  } while (!FileExistsIn(name, path));
+  app->ShowProgress(true);
+  return 2;
 }

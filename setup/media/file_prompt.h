@@ -1,6 +1,13 @@
-// The file prompt: a message, an editable path, OK and Cancel. Returns 1 for
-// OK with `path` as the user left it, 0 otherwise.
+// Asking the user where a file is.
 #pragma once
 #include <string>
 
+// The plain file prompt (a message box over the path) that the application's
+// FilePrompt service shows: 1 for OK with `path` as it was, 0 otherwise.
 int RunFilePrompt(const std::string& message, std::string& path, const char* caption);
+
+// 1 when `name` is in `dir`; 2 when it was found after asking (then `dir`
+// holds the directory the user gave); 0 when the user cancelled. The
+// progress dialog is hidden while the prompt is up, and stays hidden after
+// a cancel (the next application message box shows it again).
+int PromptForFile(const std::string& name, std::string& dir);

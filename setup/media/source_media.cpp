@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "log/log_sink.h"
-#include "media/file_prompt.h"
-#include "media/source_media.h"
-#include "paths/file_paths.h"
-#include "setup_app.h"
+#include "core/log/log_sink.h"
+#include "setup/media/file_prompt.h"
+#include "setup/media/source_media.h"
+#include "setup/paths/file_paths.h"
+#include "setup/app/setup_app.h"
 
 bool IsFloppySource(const std::string& dir) {
   return !dir.empty() && (dir[0] == 'a' || dir[0] == 'A' || dir[0] == 'b' || dir[0] == 'B');
@@ -38,6 +38,6 @@ bool CSetupVTApp::CheckSourceMedia(bool useCfgDisk) {
       return true;
     }
     LogPrintf("File %s not found in %s. Ask user...\n", label.c_str(), path.c_str());
-    if (RunFilePrompt(message, path, "Vantora Setup") != 1) return false;
+    if (FilePrompt("Vantora Setup", message, path) != 1) return false;
   }
 }

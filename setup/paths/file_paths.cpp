@@ -1,4 +1,4 @@
-#include "paths/file_paths.h"
+#include "setup/paths/file_paths.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "paths/path_ops.h"
+#include "core/paths/path_ops.h"
 
 // Creates every directory along a drive-rooted path ("c:\a\b"). 0 for an
 // empty path or any other form, and when a directory cannot be created for

@@ -1,6 +1,6 @@
-#include "status/registry.h"
+#include "setup/status/registry.h"
 
-#include "app.h"
+#include "framework/app.h"
 
 std::string LoadResString(UINT id) {
   char text[1024];

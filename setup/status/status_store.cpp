@@ -1,11 +1,11 @@
-#include "status/status_store.h"
+#include "setup/status/status_store.h"
 
 #include <string>
 
-#include "res/resource.h"
-#include "setup_app.h"
-#include "status/registry.h"
-#include "status/status_word.h"
+#include "setup/res/resource.h"
+#include "setup/app/setup_app.h"
+#include "setup/status/registry.h"
+#include "core/status/status_word.h"
 
 namespace {
 

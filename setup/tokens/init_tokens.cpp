@@ -1,10 +1,10 @@
 // Default values of the directory and user tokens.
 #include <string>
 
-#include "paths/file_paths.h"
-#include "res/resource.h"
-#include "setup_app.h"
-#include "status/registry.h"
+#include "setup/paths/file_paths.h"
+#include "setup/res/resource.h"
+#include "setup/app/setup_app.h"
+#include "setup/status/registry.h"
 
 namespace {
 

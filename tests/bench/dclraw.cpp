@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "dcl/dcl_decode.h"
-#include "dcl/dcl_encode.h"
+#include "core/dcl/dcl_decode.h"
+#include "core/dcl/dcl_encode.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "archive/archive_format.h"
-#include "archive/entry_decode.h"
-#include "archive/entry_name.h"
+#include "core/archive/archive_format.h"
+#include "core/archive/entry_decode.h"
+#include "core/archive/entry_name.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MemorySource source(data, size);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "config/message_instruction.h"
-#include "config/profile_section.h"
-#include "config/token_replace.h"
+#include "core/config/message_instruction.h"
+#include "core/config/profile_section.h"
+#include "core/config/token_replace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const TokenTable tokens = [] {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "dcl/dcl_decode.h"
+#include "core/dcl/dcl_decode.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "dcl/dcl_decode.h"
-#include "dcl/dcl_encode.h"
+#include "core/dcl/dcl_decode.h"
+#include "core/dcl/dcl_encode.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
-#include "dib/dib_file.h"
-#include "dib/dib_palette.h"
-#include "dib/dib_pixels.h"
-#include "dib/dib_resource.h"
+#include "core/dib/dib_file.h"
+#include "core/dib/dib_palette.h"
+#include "core/dib/dib_pixels.h"
+#include "core/dib/dib_resource.h"
 
 namespace {
 void AsFile(const uint8_t* data, size_t size) {

@@ -2,7 +2,7 @@
 // would put a file anywhere else.
 #include <gtest/gtest.h>
 
-#include "archive/entry_name.h"
+#include "core/archive/entry_name.h"
 
 namespace {
 
@@ -42,4 +42,22 @@ TEST(EntryName, NamesLeavingTheDestinationAreRefused) {
   EXPECT_FALSE(Safe("C:x", false));
   EXPECT_FALSE(Safe("..", false));
   EXPECT_FALSE(Safe("", false));
+}
+
+TEST(EntryName, DeviceNamesAreRefusedInEveryPartAndForm) {
+  for (const char* bad : {"CON", "con.txt", "Nul.dat", "aux", "PRN.", "COM1", "com9.log", "LPT1.TXT",
+                          "lpt9", "con .txt", "nul.tar.gz", "sub\\con.txt", "CON\\readme.txt",
+                          "a\\b\\Com3\\x.dll", "clock$"})
+    EXPECT_FALSE(Safe(bad, true)) << bad;
+  for (const char* bad : {"NUL", "lpt2.prn", "sub\\com1"}) EXPECT_FALSE(Safe(bad, false)) << bad;
+  // Names that only resemble a device are files like any other; a plain
+  // archive ignores its folders.
+  for (const char* good : {"CONFIG.SYS", "console.txt", "com10.txt", "COM0", "lpt.txt", "nul_.dat",
+                           "xcon", "ACON.TXT", "sub\\connect.txt"})
+    EXPECT_TRUE(Safe(good, true)) << good;
+  EXPECT_TRUE(Safe("con\\readme.txt", false));
+  std::string why;
+  EntryPath p;
+  EXPECT_FALSE(SplitEntryName("help\\aux.hlp", true, p, &why));
+  EXPECT_EQ(why, "it names the device AUX");
 }

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "archive/archive_format.h"
-#include "archive/entry_decode.h"
+#include "core/archive/archive_format.h"
+#include "core/archive/entry_decode.h"
 #include "dcl_test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // repeats, delivery sizes, and a stream made by hand from the format's codes.
 #include <gtest/gtest.h>
 
-#include "dcl/dcl_codes.h"
+#include "core/dcl/dcl_codes.h"
 #include "dcl_test_support.h"
 
 using dcltest::Decode;

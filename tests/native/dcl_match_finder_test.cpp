@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <random>
 
-#include "dcl/dcl_codes.h"
-#include "dcl/dcl_match_finder.h"
+#include "core/dcl/dcl_codes.h"
+#include "core/dcl/dcl_match_finder.h"
 #include "dcl_test_support.h"
 
 using namespace dcl;

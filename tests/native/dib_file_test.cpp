@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "dib/dib_file.h"
-#include "dib/dib_writer.h"
+#include "core/dib/dib_file.h"
+#include "core/dib/dib_writer.h"
 
 namespace {
 

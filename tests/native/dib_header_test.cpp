@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dib/dib_header.h"
+#include "core/dib/dib_header.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dib/dib_palette.h"
+#include "core/dib/dib_palette.h"
 
 namespace {
 

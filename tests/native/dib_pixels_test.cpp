@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "dib/dib_header.h"
-#include "dib/dib_pixels.h"
-#include "dib/dib_resource.h"
-#include "dib/dib_writer.h"
+#include "core/dib/dib_header.h"
+#include "core/dib/dib_pixels.h"
+#include "core/dib/dib_resource.h"
+#include "core/dib/dib_writer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/message_instruction.h"
+#include "core/config/message_instruction.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "paths/path_ops.h"
+#include "core/paths/path_ops.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "config/profile_section.h"
+#include "core/config/profile_section.h"
 
 namespace {
 

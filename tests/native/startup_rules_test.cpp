@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "steps/command_line.h"
-#include "system/system_checks.h"
+#include "core/steps/command_line.h"
+#include "core/system/system_checks.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "status/status_word.h"
+#include "core/status/status_word.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <deque>
 #include <vector>
 
-#include "status/status_word.h"
-#include "steps/step_sequence.h"
+#include "core/status/status_word.h"
+#include "core/steps/step_sequence.h"
 
 namespace {
 

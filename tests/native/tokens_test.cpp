@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "config/token_replace.h"
-#include "log/log_sink.h"
+#include "core/config/token_replace.h"
+#include "core/log/log_sink.h"
 
 namespace {
 

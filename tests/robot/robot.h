@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "robot/robot_script.h"
+#include "tests/robot/script/robot_script.h"
 
 // Thrown by a handler when what it finds is not what the scenario expects.
 struct RobotFailure {

@@ -1,5 +1,5 @@
 // What each command of the scenario language does. The language itself
-// (keywords, arguments, defaults) is in core/robot/robot_commands.cpp; a new
+// (keywords, arguments, defaults) is in script/robot_language.cpp; a new
 // command is a line there and a handler plus a table row here.
 #include <cstdio>
 #include <cstring>

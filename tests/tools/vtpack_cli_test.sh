@@ -33,6 +33,11 @@ contains all.txt "8.3"
 expect 0 "create with paths, ASCII literals, small window" \
   "$vtpack" create --paths --literals ascii --dict 1024 paths.z src/README.TXT src/sub/random_data.bin src/EMPTY.DAT
 expect 2 "a path leaving the destination" "$vtpack" create --paths up.z ../vtpack-cli/src/README.TXT
+: > src/con.txt
+expect 2 "a device name" "$vtpack" create dev.z src/con.txt
+contains all.txt "it names the device CON"
+expect 2 "a device name in a folder" "$vtpack" create --paths dev.z src/con.txt
+[ ! -e dev.z ] || { echo "FAIL: an archive with a device name was written"; failed=1; }
 expect 2 "unknown dictionary" "$vtpack" create --dict 3000 x.z src/README.TXT
 expect 1 "missing input file" "$vtpack" create x.z src/NOPE.TXT
 

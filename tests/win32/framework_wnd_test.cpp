@@ -1,11 +1,11 @@
 // The framework's window and GDI layer against the real window manager.
 #include <gtest/gtest.h>
 
-#include "app.h"
-#include "dc.h"
-#include "gdi.h"
-#include "text.h"
-#include "wnd.h"
+#include "framework/app.h"
+#include "framework/dc.h"
+#include "framework/gdi.h"
+#include "framework/text.h"
+#include "framework/wnd.h"
 
 namespace {
 
@@ -29,27 +29,46 @@ class ProbeWnd : public CWnd {
     return CreateEx(0, AfxRegisterWndClass(CS_CLASSDC), "Probe", style, 10, 20, 100, 50, parent,
                     nullptr);
   }
-  int OnCreate(CREATESTRUCTA* cs) override {
-    ++created;
-    EXPECT_EQ(FromHandlePermanent(m_hWnd), this);  // tied before WM_CREATE
-    EXPECT_STREQ(cs->lpszName, "Probe");
-    return CWnd::OnCreate(cs);
-  }
-  void OnDestroy() override { ++destroyed; }
   void PostNcDestroy() override {
     ++ncDestroyed;
     EXPECT_EQ(m_hWnd, nullptr);
-  }
-  void OnTimer(UINT_PTR id) override {
-    ++timers;
-    lastTimer = id;
-    KillTimer(id);
   }
   BOOL PreTranslateMessage(MSG* msg) override {
     ++pretranslated;
     return eatKeys && msg->message == WM_KEYDOWN;
   }
+
+ protected:
+  int OnCreate(CREATESTRUCTA* cs) {
+    ++created;
+    EXPECT_EQ(FromHandlePermanent(m_hWnd), this);  // tied before WM_CREATE
+    EXPECT_STREQ(cs->lpszName, "Probe");
+    return static_cast<int>(Default());
+  }
+  void OnDestroy() { ++destroyed; }
+  void OnTimer(UINT_PTR id) {
+    ++timers;
+    lastTimer = id;
+    KillTimer(id);
+  }
+  VT_DECLARE_MESSAGE_MAP()
 };
+
+VT_BEGIN_MESSAGE_MAP(ProbeWnd, CWnd)
+  VT_ON_WM_CREATE()
+  VT_ON_WM_DESTROY()
+  VT_ON_WM_TIMER()
+VT_END_MESSAGE_MAP()
+
+class RefusingWnd : public CWnd {
+ protected:
+  int OnCreate(CREATESTRUCTA*) { return -1; }
+  VT_DECLARE_MESSAGE_MAP()
+};
+
+VT_BEGIN_MESSAGE_MAP(RefusingWnd, CWnd)
+  VT_ON_WM_CREATE()
+VT_END_MESSAGE_MAP()
 
 TEST(FrameworkWnd, CreateTiesObjectAndDestroyUnties) {
   ProbeWnd wnd;
@@ -66,9 +85,7 @@ TEST(FrameworkWnd, CreateTiesObjectAndDestroyUnties) {
 }
 
 TEST(FrameworkWnd, FailedCreateLeavesNoWindow) {
-  class Refuse : public CWnd {
-    int OnCreate(CREATESTRUCTA*) override { return -1; }
-  } wnd;
+  RefusingWnd wnd;
   EXPECT_FALSE(wnd.CreateEx(0, AfxRegisterWndClass(0), "x", WS_POPUP, 0, 0, 10, 10, nullptr,
                             nullptr));
   EXPECT_EQ(wnd.m_hWnd, nullptr);

@@ -2,9 +2,9 @@
 // FALSE and leaves an object that still loads and draws.
 #include <gtest/gtest.h>
 
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 #include "gui_test_util.h"
-#include "qrmgui.h"
+#include "gui/qrmgui.h"
 
 namespace {
 

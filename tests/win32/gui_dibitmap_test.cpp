@@ -5,10 +5,10 @@
 #include <cstring>
 #include <memory>
 
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 #include "gui_test_ids.h"
 #include "gui_test_util.h"
-#include "qrmgui.h"
+#include "gui/qrmgui.h"
 
 namespace {
 
@@ -36,6 +36,23 @@ std::unique_ptr<CPalette> ProbePalette() {
 HINSTANCE Self() { return GetModuleHandleA(nullptr); }
 
 // Draws a file picture through the probe palette and compares every pixel.
+// A file picture drawn through the probe palette shows entry i for index i.
+void ExpectDrawsThroughProbePalette(CDIBitmap& dib, const DibImage& image) {
+  Canvas canvas(image.width, image.height);
+  auto pal = ProbePalette();
+  canvas.dc.SelectPalette(pal.get(), FALSE);
+  canvas.dc.RealizePalette();
+  CRect rc(0, 0, image.width, image.height);
+  ASSERT_TRUE(dib.DrawBitmap(&canvas.dc, rc, SRCCOPY));
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      uint32_t v = image.At(x, y);
+      uint32_t want = image.bitCount == 24 ? v : ProbeColor(v);
+      ASSERT_EQ(canvas.At(x, image.height - 1 - y), want) << x << "," << y;
+    }
+  canvas.dc.SelectObject(GetStockObject(DEFAULT_PALETTE));
+}
+
 void ExpectFileFollowsPalette(const DibImage& image, const char* name) {
   SCOPED_TRACE(name);
   CDIBitmap dib;
@@ -51,19 +68,7 @@ void ExpectFileFollowsPalette(const DibImage& image, const char* name) {
     const RGBQUAD& q = dib.GetEtalonColors()[i];
     ASSERT_EQ(static_cast<uint32_t>(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue), TestColor(i));
   }
-  Canvas canvas(image.width, image.height);
-  auto pal = ProbePalette();
-  canvas.dc.SelectPalette(pal.get(), FALSE);
-  canvas.dc.RealizePalette();
-  CRect rc(0, 0, image.width, image.height);
-  ASSERT_TRUE(dib.DrawBitmap(&canvas.dc, rc, SRCCOPY));
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) {
-      uint32_t v = image.At(x, y);
-      uint32_t want = image.bitCount == 24 ? v : ProbeColor(v);
-      ASSERT_EQ(canvas.At(x, image.height - 1 - y), want) << x << "," << y;
-    }
-  canvas.dc.SelectObject(GetStockObject(DEFAULT_PALETTE));
+  ExpectDrawsThroughProbePalette(dib, image);
 }
 
 TEST(CDIBitmap, FreshObjectIsEmptyAndDrawsNothing) {
@@ -115,10 +120,11 @@ TEST(QRMGUI, VirtualOperationsKeepTheirSlots) {
   EXPECT_EQ(Slot(static_cast<File>(&CDIBitmap::LoadDIB)), 7);
   EXPECT_EQ(Slot(&CDIBitmap::DrawBitmap), 8);
   EXPECT_EQ(Slot(&CDIBitmap::DrawTransparentBitmap), 9);
-  // The splash's own two follow the window class's.
+  // The splash's own two follow the window class's, whose last one is the
+  // message map's accessor.
   using SplashFile = int (VTSplashWnd::*)(const CString&, UINT);
   using SplashRes = int (VTSplashWnd::*)(HINSTANCE, UINT, UINT);
-  EXPECT_GT(Slot(static_cast<SplashFile>(&VTSplashWnd::Create)), Slot(&CWnd::OnPaletteChanged));
+  EXPECT_EQ(Slot(static_cast<SplashFile>(&VTSplashWnd::Create)), Slot(&CWnd::GetMessageMap) + 1);
   EXPECT_EQ(Slot(static_cast<SplashRes>(&VTSplashWnd::Create)),
             Slot(static_cast<SplashFile>(&VTSplashWnd::Create)) + 1);
   EXPECT_EQ(Slot(&VTSplashWnd::PreTranslateMessage), Slot(&CWnd::PreTranslateMessage));
@@ -131,6 +137,23 @@ TEST(CDIBitmap, FilePicturesFollowTheSelectedPalette) {
   ExpectFileFollowsPalette(MakeTestPicture(40, 8, 1), "f1.bmp");
   ExpectFileFollowsPalette(MakeTestPicture(24, 6, 4, 3), "fused.bmp");
   ExpectFileFollowsPalette(MakeTestPicture(30, 7, 24), "f24.bmp");
+}
+
+// A resource load that fails after a file load leaves the file picture as it
+// was: its index table with palette-index usage (read as RGB colours, the
+// table of 2-byte indices would be read past its end).
+TEST(CDIBitmap, FailedResourceLoadKeepsTheFilePictureDrawable) {
+  struct Probe : CDIBitmap {
+    UINT Usage() const { return m_nUsage; }
+  } dib;
+  const DibImage image = MakeTestPicture(61, 10, 8);
+  ASSERT_TRUE(dib.LoadDIB(CString(WriteTemp("keep8.bmp", DibMakeFile(image)))));
+  BITMAPINFO* header = dib.GetBMHdrPtr();
+  EXPECT_FALSE(dib.LoadDIB(Self(), 9999, 0));  // no such resource
+  EXPECT_EQ(dib.Usage(), static_cast<UINT>(DIB_PAL_COLORS));
+  EXPECT_EQ(dib.GetBMHdrPtr(), header);
+  EXPECT_EQ(dib.GetBMWidth(), 61);
+  ExpectDrawsThroughProbePalette(dib, image);
 }
 
 TEST(CDIBitmap, Resource372IsStored376WideWithTwoFillColumnsEachSide) {

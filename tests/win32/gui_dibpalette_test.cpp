@@ -5,10 +5,10 @@
 #include <atomic>
 #include <thread>
 
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 #include "gui_test_ids.h"
 #include "gui_test_util.h"
-#include "qrmgui.h"
+#include "gui/qrmgui.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // VTSplashWnd: placement, painting, and the ways it closes.
 #include <gtest/gtest.h>
 
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 #include "gui_test_ids.h"
 #include "gui_test_util.h"
-#include "qrmgui.h"
+#include "gui/qrmgui.h"
 
 namespace {
 
@@ -142,6 +142,55 @@ TEST(VTSplashWnd, DestructorDestroysAShownSplash) {
     hwnd = splash.m_hWnd;
   }
   EXPECT_FALSE(IsWindow(hwnd));
+}
+
+// The splash's message map, as the library exports it: paint and timer only,
+// chained to the window class's (empty) table.
+TEST(VTSplashWnd, MessageMapListsPaintAndTimerOnly) {
+  struct Probe : VTSplashWnd {
+    using VTSplashWnd::GetThisMessageMap;
+  };
+  const VtMsgMap* map = Probe::GetThisMessageMap();
+  ASSERT_NE(map, nullptr);
+  std::vector<UINT> messages;
+  for (const VtMsgMapEntry* e = map->lpEntries; e->pfn; ++e) messages.push_back(e->nMessage);
+  EXPECT_EQ(messages, (std::vector<UINT>{WM_PAINT, WM_TIMER}));
+  ASSERT_NE(map->pfnGetBaseMap, nullptr);
+  const VtMsgMap* base = map->pfnGetBaseMap();
+  EXPECT_EQ(base->lpEntries[0].pfn, nullptr);
+  EXPECT_EQ(base->pfnGetBaseMap, nullptr);
+  VTSplashWnd splash;
+  EXPECT_EQ(splash.GetMessageMap(), map);
+}
+
+// A program's class derived from the library's splash: its own entries come
+// first, the library's entries still paint and time it out.
+class PingSplash : public VTSplashWnd {
+ public:
+  int pings = 0;
+
+ protected:
+  LRESULT OnPing(WPARAM w, LPARAM) {
+    ++pings;
+    return static_cast<LRESULT>(w) * 2;
+  }
+  VT_DECLARE_MESSAGE_MAP()
+};
+
+VT_BEGIN_MESSAGE_MAP(PingSplash, VTSplashWnd)
+  VT_ON_MESSAGE(WM_APP + 5, OnPing)
+VT_END_MESSAGE_MAP()
+
+TEST(VTSplashWnd, DerivedClassInTheProgramChainsToTheLibrarysMap) {
+  PingSplash splash;
+  ASSERT_TRUE(splash.Create(nullptr, IDB_SPLASH, 400));
+  HWND hwnd = splash.m_hWnd;
+  EXPECT_EQ(SendMessageA(hwnd, WM_APP + 5, 21, 0), 42);
+  EXPECT_EQ(splash.pings, 1);
+  ExpectPainted(hwnd, MakeSplashPicture(0));
+  Pump(3000, [&] { return !IsWindow(hwnd); });
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(splash.m_hWnd, nullptr);
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "dc.h"
-#include "pictures.h"
-#include "wnd.h"
+#include "framework/dc.h"
+#include "tools/pictures/pictures.h"
+#include "framework/wnd.h"
 
 inline std::string TempFile(const char* name) {
   char dir[MAX_PATH];

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "setup_app.h"
+#include "setup/app/setup_app.h"
 
 class ScriptedApp : public CSetupVTApp {
  public:
@@ -40,28 +40,30 @@ inline void ClearSetupRegistry() {
   SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\QRM_internal");
 }
 
+// Removes a folder and everything in it (nothing when it is not there).
+inline void RemoveTree(const std::string& path) {
+  std::string from = path;
+  from.push_back('\0');  // the shell wants a double-NUL-terminated list
+  SHFILEOPSTRUCTA op = {};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  SHFileOperationA(&op);
+}
+
 // A scratch folder on C: for one test, removed with everything in it.
 class ScratchDir {
  public:
   explicit ScratchDir(const std::string& name) : m_path("c:\\vttest\\" + name) {
-    Remove();
+    RemoveTree(m_path);
     CreateDirectoryA("c:\\vttest", nullptr);
     CreateDirectoryA(m_path.c_str(), nullptr);
   }
-  ~ScratchDir() { Remove(); }
+  ~ScratchDir() { RemoveTree(m_path); }
   const std::string& path() const { return m_path; }
   std::string operator/(const std::string& name) const { return m_path + "\\" + name; }
 
  private:
-  void Remove() {
-    std::string from = m_path;
-    from.push_back('\0');  // the shell wants a double-NUL-terminated list
-    SHFILEOPSTRUCTA op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-    SHFileOperationA(&op);
-  }
   std::string m_path;
 };
 

@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/exit_notice_dlg.h"
+#include "setup/dialogs/exit_notice_dlg.h"
+#include "setup/dialogs/progress_dlg.h"
 #include "scripted_app.h"
-#include "steps/marquee.h"
+#include "core/steps/marquee.h"
 
 namespace {
 
@@ -47,13 +48,18 @@ class Services : public ::testing::Test {
   }
   void TearDown() override {
     g_reports = nullptr;
+    dialog.Detach();
     DestroyWindow(progress);
   }
+  // The test window stands in for a shown progress dialog's window.
   void Shown() {
+    dialog.Attach(progress);
+    app.m_pProgressDlg = &dialog;
     app.m_hProgressWnd = progress;
     app.m_bProgressShown = true;
   }
   ProgressApp app;
+  CProgressDlg dialog;
   HWND progress = nullptr;
   std::vector<Report> reports;
 };
@@ -100,6 +106,66 @@ TEST_F(Services, ProgressReportsReachAShownDialogOnly) {
   EXPECT_EQ(reports[0].code, 1u);
   EXPECT_EQ(reports[0].text, "base.z");
   EXPECT_EQ(reports[1].code, 0u);
+}
+
+// A progress dialog run modally: while it is up the services reach it, after
+// it has ended its old handle is forgotten, and a handle that is not the
+// dialog object's window is never used.
+class ProbeProgressDlg : public CProgressDlg {
+ public:
+  bool visibleInside = false;
+  std::vector<std::string> reports;
+
+ protected:
+  BOOL OnInitDialog() override {
+    CProgressDlg::OnInitDialog();
+    PostMessage(WM_APP);
+    return TRUE;
+  }
+  LRESULT OnProbe(WPARAM, LPARAM) {
+    visibleInside = VTApp()->ProgressVisible();
+    VTApp()->NotifyProgress(2, "c:\\vantora");
+    EndDialog(7);
+    return 0;
+  }
+  void OnStatus(UINT code, LPARAM text) {
+    reports.push_back(std::to_string(code) + " " + reinterpret_cast<const char*>(text));
+  }
+  VT_DECLARE_MESSAGE_MAP()
+};
+
+VT_BEGIN_MESSAGE_MAP(ProbeProgressDlg, CProgressDlg)
+  VT_ON_MESSAGE(WM_APP, OnProbe)
+  VT_ON_COMMAND_PARAM(1001, OnStatus)
+VT_END_MESSAGE_MAP()
+
+TEST_F(Services, ProgressWindowIsForgottenWhenTheDialogEnds) {
+  ProbeProgressDlg run;
+  app.m_pProgressDlg = &run;
+  EXPECT_EQ(run.DoModal(), 7);
+  EXPECT_TRUE(run.visibleInside);
+  EXPECT_EQ(run.reports, std::vector<std::string>{"2 c:\\vantora"});
+  EXPECT_EQ(app.m_hProgressWnd, nullptr);
+  EXPECT_TRUE(app.m_bProgressShown);  // stays set after the dialog has gone
+  EXPECT_FALSE(app.ProgressVisible());
+  app.AppMessageBox("After", MB_OK);
+  ASSERT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(app.boxes[0].owner, nullptr);
+
+  // A stale handle that now names another window is left alone.
+  app.m_hProgressWnd = progress;
+  EXPECT_FALSE(app.ProgressVisible());
+  app.NotifyProgress(0, "late.txt");
+  app.ShowProgress(false);
+  EXPECT_TRUE(reports.empty());
+  EXPECT_TRUE(IsWindowVisible(progress));
+  app.AppMessageBox("Later", MB_OK);
+  EXPECT_EQ(app.boxes.back().owner, nullptr);
+  // So is the right window once the dialog object has been let go.
+  Shown();
+  app.m_pProgressDlg = nullptr;
+  app.NotifyProgress(0, "later.txt");
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(Services, MessageInstructionAnswers) {

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "archive/archive_format.h"
-#include "archive/extract_archive.h"
-#include "dcl/dcl_encode.h"
-#include "log/log_sink.h"
+#include "core/archive/archive_format.h"
+#include "setup/archive/extract_archive.h"
+#include "core/dcl/dcl_encode.h"
+#include "core/log/log_sink.h"
 #include "scripted_app.h"
+#include "test_archives.h"
 
 namespace {
 
@@ -27,25 +28,8 @@ class ArchiveApp : public ScriptedApp {
   size_t cancel_after = 0;
 };
 
-struct File {
-  std::string name;
-  std::string text;
-};
-
-constexpr uint64_t kTime = 0x01C0A1B2C3D4E5F0ull;  // a day in 2000
-
-std::string Archive(const ScratchDir& dir, const std::string& file, bool paths, const std::vector<File>& files) {
-  ArchiveWriter w(paths);
-  for (const File& f : files) {
-    DclEncoderOptions o;
-    auto stream = DclEncodeBuffer(f.text.data(), f.text.size(), o);
-    EXPECT_TRUE(w.Add(f.name, kTime, stream)) << w.error();
-  }
-  VectorSink sink;
-  EXPECT_TRUE(w.WriteTo(sink));
-  std::string path = dir / file;
-  EXPECT_TRUE(WriteTextFile(path, std::string(sink.bytes.begin(), sink.bytes.end())));
-  return path;
+std::string Archive(const ScratchDir& dir, const std::string& file, bool paths, const std::vector<PackedFile>& files) {
+  return MakeArchive(dir / file, paths, files);
 }
 
 uint64_t LastWrite(const std::string& path) {
@@ -77,7 +61,7 @@ TEST_F(ExtractTest, ExtractsEveryEntryWithPathsAndStoredTimes) {
   EXPECT_EQ(ExtractArchive(a, dest), 1);
   EXPECT_EQ(ReadTextFile(dest + "\\readme.txt"), "hello");
   EXPECT_EQ(ReadTextFile(dest + "\\sub\\deep\\big.dat"), big);
-  EXPECT_EQ(LastWrite(dest + "\\sub\\deep\\big.dat"), kTime);
+  EXPECT_EQ(LastWrite(dest + "\\sub\\deep\\big.dat"), kPackedTime);
   EXPECT_NE(g_log.find("Extracting file: " + dest + "\\readme.txt\n"), std::string::npos);
   EXPECT_NE(g_log.find(" " + dest + "\\sub\\deep\\big.dat - OK\n"), std::string::npos);
   EXPECT_EQ(app.progress, (std::vector<std::string>{"1:readme.txt", "1:sub\\deep/big.dat"}));
@@ -167,7 +151,7 @@ TEST_F(ExtractTest, NamesLeavingTheDestinationWriteNothingOutsideIt) {
   ScratchDir dir("arc_escape");
   const std::string dest = dir / "in\\dest";
   for (const char* evil : {"..\\escaped.txt", "../escaped.txt", "ok\\..\\..\\escaped.txt", "c:\\vttest\\escaped.txt",
-                           "\\vttest\\escaped.txt"}) {
+                           "\\vttest\\escaped.txt", "nul.txt", "sub\\CON", "LPT1\\x.txt", "com2.log"}) {
     app.boxes.clear();
     auto a = Archive(dir, "evil.z", true, {{"fine.txt", "ok"}, {evil, "gotcha"}});
     EXPECT_EQ(ExtractArchive(a, dest), 0) << evil;

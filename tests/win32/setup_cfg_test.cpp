@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/cfg_reader.h"
+#include "setup/config/cfg_reader.h"
 #include "scripted_app.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <thread>
 
-#include "log/log_sink.h"
-#include "log/setup_log.h"
+#include "core/log/log_sink.h"
+#include "setup/log/setup_log.h"
 #include "scripted_app.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "paths/file_paths.h"
+#include "setup/paths/file_paths.h"
 #include "scripted_app.h"
 
 namespace {

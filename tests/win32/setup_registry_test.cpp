@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "res/resource.h"
+#include "setup/res/resource.h"
 #include "scripted_app.h"
-#include "status/registry.h"
+#include "setup/status/registry.h"
 
 namespace {
 

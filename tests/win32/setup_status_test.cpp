@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "scripted_app.h"
-#include "status/registry.h"
-#include "status/status_store.h"
+#include "setup/status/registry.h"
+#include "setup/status/status_store.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "paths/file_paths.h"
-#include "res/resource.h"
+#include "setup/paths/file_paths.h"
+#include "setup/res/resource.h"
 #include "scripted_app.h"
-#include "status/registry.h"
+#include "setup/status/registry.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "qrmgui.h"
+#include "gui/qrmgui.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (__argc != 3) return 2;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dib/dib_writer.h"
+#include "core/dib/dib_writer.h"
 
 // The splash: 372 x 237, 8 bits. `accent` 0 is the setup program's own
 // (bitmap resource 150), 1 the media's "splash.bmp".

@@ -5,10 +5,10 @@
 #include <ctime>
 #include <memory>
 
-#include "archive/archive_format.h"
-#include "archive/entry_decode.h"
-#include "archive/entry_name.h"
-#include "archive/file_time.h"
+#include "core/archive/archive_format.h"
+#include "core/archive/entry_decode.h"
+#include "core/archive/entry_name.h"
+#include "core/archive/file_time.h"
 #include "host_files.h"
 
 namespace {

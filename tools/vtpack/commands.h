@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dcl/dcl_encode.h"
+#include "core/dcl/dcl_encode.h"
 
 // Exit codes a script can test.
 enum ExitCode {

@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "archive/file_time.h"
+#include "core/archive/file_time.h"
 
 #ifdef _WIN32
 #include <direct.h>

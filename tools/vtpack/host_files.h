@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "io/byte_stream.h"
+#include "core/io/byte_stream.h"
 
 class FileSource : public ByteSource {
  public:

@@ -1,6 +1,6 @@
 // The robot's commands. To add one: a line here, and a handler of the same
-// keyword in the robot's command table (tests/robot).
-#include "robot/robot_script.h"
+// keyword in the robot's command table (robot_commands.cpp).
+#include "tests/robot/script/robot_script.h"
 
 namespace {
 

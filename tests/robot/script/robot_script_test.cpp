@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "robot/robot_script.h"
+#include "tests/robot/script/robot_script.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "robot/robot_script.h"
+#include "tests/robot/script/robot_script.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,0 +1,21 @@
+#include "setup/engine/install_worker.h"
+
+#include "setup/app/setup_app.h"
+#include "setup/dialogs/progress_dlg.h"
+
+DWORD WINAPI InstallWorker(LPVOID param) {
+  CSetupVTApp* app = VTApp();
+  const auto* job = static_cast<const InstallJob*>(param);
+  int result = -1;
+  // Nothing may unwind out of a thread routine.
+  try {
+    result = job && !job->section.empty() ? app->InstallSoftware(job->section)
+                                          : app->InstallFromDisks();
+  } catch (...) {
+    result = -1;
+  }
+  // The result is the dialog's modal result: it ends when this arrives.
+  if (CProgressDlg* dialog = app->m_pProgressDlg)
+    PostMessageA(dialog->GetSafeHwnd(), WM_COMMAND, IDOK, static_cast<LPARAM>(result));
+  return 1;
+}

@@ -1,0 +1,88 @@
+// The disk-by-disk installation: the "Setup Disk%d" sections of setup.cfg,
+// one after another, asking for each floppy in turn.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/config/instruction.h"
+#include "core/log/log_sink.h"
+#include "core/paths/path_ops.h"
+#include "setup/app/setup_app.h"
+#include "setup/config/cfg_reader.h"
+#include "setup/log/setup_log.h"
+#include "setup/media/source_media.h"
+#include "setup/paths/file_copy.h"
+#include "setup/paths/file_paths.h"
+#include "setup/status/status_store.h"
+
+namespace {
+
+std::string Numbered(const char* format, int n) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, n);
+  return text;
+}
+
+}  // namespace
+
+int CopyFileTo(const std::string& name, const std::string& srcDir, const std::string& dstDir,
+               bool ignoreSharing) {
+  CSetupVTApp* app = VTApp();
+  app->NotifyProgress(0, name.c_str());
+  if (!CreatePath(dstDir)) {
+    app->AppMessageBox(("Cannot create directory " + dstDir + ".").c_str(), MB_OK | MB_ICONSTOP);
+    return 0;
+  }
+  std::string source = srcDir, dest = dstDir;
+  AppendPath(source, name);
+  AppendPath(dest, name);
+  for (;;) {
+    const DWORD error = CopyOverwriting(source, dest);
+    if (error == ERROR_SUCCESS) return 1;
+    const std::string text = "Error copying file " + name + ":\n" + GetSystemErrorText(error);
+    if (error == ERROR_SHARING_VIOLATION && ignoreSharing) {
+      LogPrintf("%s - Ignored\n", text.c_str());
+      return 1;
+    }
+    if (app->AppMessageBox(text.c_str(), MB_RETRYCANCEL | MB_ICONSTOP) != IDRETRY) return 0;
+  }
+}
+
+int CSetupVTApp::InstallFromDisks() {
+  const std::string access = GetAccessDir();
+  if (!CreatePath(m_tokens.Get(tok::MAIN_DIR)) || !CreatePath(access)) return -1;
+  // The installed copy can run later without the medium (after a restart).
+  const std::string run = GetRunDir();
+  if (lstrcmpiA(run.c_str(), access.c_str()) != 0) {
+    if (!CopyFileTo("setup.cfg", run, access, true) || !CopyFileTo("setup.exe", run, access, true))
+      return -1;
+  }
+  SetSetupCfg(access);
+  SetSetupExe(access);
+  const bool floppy = IsFloppySource(run);
+  WORD done = 0;
+  ReadMinorStatus(&done, nullptr);
+  if (m_bAbort) return 0;
+  do {
+    const int disk = done + 1;
+    if (floppy) {
+      const std::string label = Numbered("qrm.d0%d", disk);
+      while (!FileExistsIn(label, run)) {
+        if (AppMessageBox(Numbered("Please insert setup disk # %d", disk).c_str(),
+                          MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+          return -1;
+      }
+    }
+    std::vector<std::string> lines;
+    if (ReadCfgSection(Numbered("Setup Disk%d", disk).c_str(), lines, GetSetupCfg().c_str()) <= 0)
+      break;
+    if (RunCfgInstructions(lines) != VTCFG_DONE) return -1;
+    WriteMinorProgress(done + 1, 0);
+    ++done;
+  } while (!m_bAbort);
+  if (m_bAbort) return 0;
+  CopySetupIniToRegistry();
+  return 1;
+}

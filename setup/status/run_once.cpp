@@ -1,0 +1,13 @@
+#include "setup/status/run_once.h"
+
+#include <string>
+
+#include "core/config/token_table.h"
+#include "setup/app/setup_app.h"
+#include "setup/status/registry.h"
+
+void SetRunOnce(bool enable, const char* keyword) {
+  std::string command;
+  if (enable) command = VTApp()->m_tokens.Get(tok::SETUP_EXE) + " " + (keyword ? keyword : "");
+  WriteRegString(HKEY_CURRENT_USER, kRunOnceKey, kRunOnceValue, command.c_str());
+}
