@@ -1,7 +1,7 @@
 #include "setup_app.h"
 
 #include "setup/dialogs/progress_dlg.h"
-#include "setup/media/file_prompt.h"
+#include "setup/dialogs/file_prompt_dlg.h"
 
 namespace {
 CSetupVTApp* g_setupApp = nullptr;
@@ -55,5 +55,13 @@ void CSetupVTApp::NotifyProgress(int code, const char* text) {
 }
 
 int CSetupVTApp::FilePrompt(const char* caption, const std::string& message, std::string& path) {
-  return RunFilePrompt(message, path, caption);
+  CFilePromptDlg dialog(ScreenParent());
+  dialog.m_strCaption = caption;
+  dialog.m_strMessage = message;
+  dialog.m_strPath = path;
+  if (dialog.DoModal() != IDOK) return 0;
+  path = dialog.m_strPath;
+  return 1;
 }
+
+CWnd* CSetupVTApp::ScreenParent() const { return m_pMainWnd; }

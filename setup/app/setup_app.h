@@ -39,6 +39,8 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   // The file prompt: a message, an editable path and OK/Cancel, captioned
   // `caption`. 1 for OK with `path` as the user left it, 0 otherwise.
   virtual int FilePrompt(const char* caption, const std::string& message, std::string& path);
+  // The parent of the setup's dialogs: the screen window once there is one.
+  CWnd* ScreenParent() const;
 
   // The progress dialog is up and may be hidden or owned: it is the dialog
   // in m_pProgressDlg and its window is the one registered.

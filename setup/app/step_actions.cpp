@@ -1,12 +1,13 @@
 // What each step of the sequence does on this system. Pieces of the setup
 // that this program does not have yet (movies, the wizard dialogs, the
-// installations, the registration module) ask the person at the screen, in
-// a plain box, how the missing piece would have ended, so that every path
-// of the sequence can be walked today.
+// registration module, the additional software) ask the person at the
+// screen, in a plain box, how the missing piece would have ended, so that
+// every path of the sequence can be walked today.
 #include <string>
 
 #include "setup/config/cfg_reader.h"
 #include "setup/dialogs/exit_notice_dlg.h"
+#include "setup/dialogs/progress_dlg.h"
 #include "setup/res/resource.h"
 #include "setup_app.h"
 #include "setup/status/registry.h"
@@ -54,13 +55,13 @@ bool CSetupVTApp::DestinationDialog() {
 }
 
 int CSetupVTApp::RunInstallation() {
-  switch (AskMissingPiece("The software installation",
-                          "Yes: it completed.\nNo: the user aborted it.\nCancel: it failed.",
-                          MB_YESNOCANCEL)) {
-    case IDYES: return 1;
-    case IDNO: return 0;
-    default: return -1;
-  }
+  // The disk-by-disk installation runs on the worker behind the dialog;
+  // the dialog's result is the installation's.
+  m_pProgressDlg = new CProgressDlg(ScreenParent());
+  const INT_PTR result = m_pProgressDlg->DoModal();
+  delete m_pProgressDlg;
+  m_pProgressDlg = nullptr;
+  return static_cast<int>(result);
 }
 
 AccessOutcome CSetupVTApp::RunAccess() {

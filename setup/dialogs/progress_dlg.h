@@ -1,23 +1,71 @@
-// The progress dialog: shown modally on the main thread while an
-// installation runs behind it. The application reaches it (message boxes
-// owned by it, progress reports) only while its window exists: the window
-// is registered on WM_INITDIALOG and forgotten on WM_DESTROY, so nothing is
-// ever sent to a handle that the system may have given to another window.
+// The progress dialog (template 136): shown modally on the main thread while
+// the installation worker runs behind it. It starts the worker, steps an
+// animation of the current kind of work every 100 ms, shows one status line
+// per report, asks before it lets the user cancel, and ends with the
+// worker's result.
+//
+// Messages (WM_COMMAND):
+//   1001, code = category 0..4, lParam = text   a status report, sent by the
+//        installation routines (synchronously, so the text is valid)
+//   IDOK (1), lParam = result                   the worker has finished
+//   IDCANCEL (2)                                the Cancel button, Escape or
+//        the close box: the cancel question; the dialog never ends before
+//        the worker does
+//
+// The application reaches the dialog only while its window exists: the
+// window is registered on WM_INITDIALOG and forgotten on WM_DESTROY, so
+// nothing is ever sent to a handle that may by then name another window.
 #pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <atomic>
+#include <mutex>
 #include <string>
 
-#include "framework/dialog.h"
+#include "setup/dialogs/setup_dialog.h"
+#include "setup/engine/install_worker.h"
 
-class CProgressDlg : public CDialog {
+class CProgressDlg : public CSetupDialog {
  public:
-  // section: the additional software entry to install, or empty for the
+  enum : UINT { kStatusCommand = 1001, kTimerId = 101, kTimerMs = 100 };
+  static constexpr int kCategories = 5;
+
+  // section: the additional software line to install, or empty for the
   // disk-by-disk installation.
   explicit CProgressDlg(CWnd* parent = nullptr, const std::string& section = std::string());
+  ~CProgressDlg() override;
   BOOL OnInitDialog() override;
+  // Escape and the close box: the same question as the Cancel button.
+  void OnCancel() override;
+  // Enter: nothing (the dialog ends only with the worker).
+  void OnOK() override {}
+
+  // Set by the worker just before it posts its result, so that only that
+  // command ends the dialog.
+  std::atomic<bool> m_bWorkerDone{false};
 
   std::string m_strSection;
+  CString m_strStatus;  // shown in control 1003
 
  protected:
+  void DoDataExchange(CDataExchange* dx) override;
+  void OnTimer(UINT_PTR id);
+  void OnStatus(UINT category, LPARAM text);
+  void OnFinished(UINT code, LPARAM result);
   void OnDestroy();
   VT_DECLARE_MESSAGE_MAP()
+
+  // Starts the worker suspended and lets it run; FALSE when it cannot.
+  BOOL StartWorker();
+
+  HIMAGELIST m_animations[kCategories] = {};
+  HIMAGELIST m_current = nullptr;
+  int m_nFrame = 0;
+  WORD m_nCategory = 0;
+  // Guards the status text, the current animation and the frame between
+  // the timer, the reports and the cancel question.
+  std::recursive_mutex m_lock;
+  InstallJob m_job;
+  HANDLE m_hWorker = nullptr;
 };

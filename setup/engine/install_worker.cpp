@@ -15,7 +15,9 @@ DWORD WINAPI InstallWorker(LPVOID param) {
     result = -1;
   }
   // The result is the dialog's modal result: it ends when this arrives.
-  if (CProgressDlg* dialog = app->m_pProgressDlg)
+  if (CProgressDlg* dialog = app->m_pProgressDlg) {
+    dialog->m_bWorkerDone = true;
     PostMessageA(dialog->GetSafeHwnd(), WM_COMMAND, IDOK, static_cast<LPARAM>(result));
+  }
   return 1;
 }

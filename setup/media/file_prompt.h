@@ -2,10 +2,6 @@
 #pragma once
 #include <string>
 
-// The plain file prompt (a message box over the path) that the application's
-// FilePrompt service shows: 1 for OK with `path` as it was, 0 otherwise.
-int RunFilePrompt(const std::string& message, std::string& path, const char* caption);
-
 // 1 when `name` is in `dir`; 2 when it was found after asking (then `dir`
 // holds the directory the user gave); 0 when the user cancelled. The
 // progress dialog is hidden while the prompt is up, and stays hidden after

@@ -67,6 +67,12 @@ int CSetupVTApp::InstallFromDisks() {
   if (m_bAbort) return 0;
   do {
     const int disk = done + 1;
+    // The section comes from the installed setup.cfg, so it is read before
+    // the disk is asked for: after the last disk nobody is asked for one
+    // that does not exist (and the installation does not fail on it).
+    std::vector<std::string> lines;
+    if (ReadCfgSection(Numbered("Setup Disk%d", disk).c_str(), lines, GetSetupCfg().c_str()) <= 0)
+      break;
     if (floppy) {
       const std::string label = Numbered("qrm.d0%d", disk);
       while (!FileExistsIn(label, run)) {
@@ -75,10 +81,8 @@ int CSetupVTApp::InstallFromDisks() {
           return -1;
       }
     }
-    std::vector<std::string> lines;
-    if (ReadCfgSection(Numbered("Setup Disk%d", disk).c_str(), lines, GetSetupCfg().c_str()) <= 0)
-      break;
-    if (RunCfgInstructions(lines) != VTCFG_DONE) return -1;
+    // A cancel during a section is a cancel (0), not a failure.
+    if (RunCfgInstructions(lines) != VTCFG_DONE) return m_bAbort ? 0 : -1;
     WriteMinorProgress(done + 1, 0);
     ++done;
   } while (!m_bAbort);

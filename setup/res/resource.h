@@ -8,15 +8,36 @@
 // step routing picks them.
 #include "core/steps/choice_strings.h"
 #define IDS_FINISH_SETUP_FIRST 26
+// 31 + category: the progress dialog's status prefixes
+#define IDS_PROGRESS_COPY 31
+#define IDS_PROGRESS_EXTRACT 32
+#define IDS_PROGRESS_MKDIR 33
+#define IDS_PROGRESS_REGISTRY 34
+#define IDS_PROGRESS_RUN 35
 #define IDS_STATUS_KEY 27       // "Software\CorvaneNetwork\Vantora\Status"
 #define IDS_SOFTWARE_KEY 28     // "Software\CorvaneNetwork\Vantora\Software"
 
 // Dialogs
+#define IDD_FOLDER_BROWSER 119
+#define IDC_BROWSE_TREE 1006
+#define IDC_BROWSE_DRIVES 1011
 #define IDD_PROGRESS 136
 #define IDC_PROGRESS_PICTURE 1001
 #define IDC_PROGRESS_STATUS 1003
+#define IDD_FILE_PROMPT 166
+#define IDC_PROMPT_PATH 101
+#define IDC_PROMPT_BROWSE 1009
+#define IDC_PROMPT_MESSAGE 1015
 #define IDD_EXIT_NOTICE 179
 #define IDC_EXIT_TEXT 1000
 
-// Bitmaps
+// Bitmaps and icons
+#define IDB_TREE 120
+#define IDI_SETUP 130
 #define IDB_SPLASH 150
+// The progress animations, one per status category
+#define IDB_ANIM_REGISTRY 174
+#define IDB_ANIM_MKDIR 175
+#define IDB_ANIM_EXTRACT 176
+#define IDB_ANIM_COPY 177
+#define IDB_ANIM_RUN 179

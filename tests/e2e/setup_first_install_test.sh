@@ -1,15 +1,35 @@
 #!/usr/bin/env bash
-# A first installation from the demo CD and a maintenance run after it, with
-# the status record checked in the registry after each.
+# A first installation from the demo CD (E:, a CD-ROM drive) and a
+# maintenance run after it: every disk section runs behind the progress
+# dialog; the installed files, links and registry values and the status
+# record are checked from Linux.
 set -uo pipefail
 source "$(dirname "$0")/setup_env.sh"
 vt_setup_begin setup-first-install || exit 1
+main="$(vt_drive_c)/Corvane"
 
-vt_setup_run "$here/scenarios/first_install.scn" 60
+vt_setup_run "$here/scenarios/first_install.scn" 120
 check "first run exit code" 1 "$SETUP_RC"
 check "Major after the first run" 0xa2003 "$(major)"
 check "SrcDir after the first run" "E:" "$(vt_reg_query "$PRODUCT_KEY" SrcDir)"
-[ -s "$VT_SHOTS/exit_notice.png" ] || { echo "FAIL: no exit notice screenshot"; fail=1; }
+for f in bin/vantora.exe ReadMe.txt VANTORA.TXT help/connect.txt help/settings.txt \
+         access/setup.cfg access/setup.exe; do
+  [ -s "$main/$f" ] || { echo "FAIL: $f was not installed"; fail=1; }
+done
+cmp -s "$main/ReadMe.txt" "$VT_BUILD/media/cd/readme.txt" || { echo "FAIL: ReadMe.txt differs from the CD's"; fail=1; }
+[ -d "$main/My Downloads" ] || { echo "FAIL: the user's download folder is missing"; fail=1; }
+check "the registry file's value" 'c:\Corvane\My Downloads' \
+  "$(vt_reg_query 'HKCU\Software\CorvaneNetwork\Vantora\Client' Downloads)"
+check "the remembered user path" 'c:\Corvane\My Downloads' \
+  "$(vt_reg_query 'HKCU\Software\CorvaneNetwork\Vantora\Software' Downloads)"
+programs=$(vt_reg_query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Programs)
+links="$(vt_drive_c)/$(echo "${programs:3}" | tr '\\' /)/Vantora"
+for link in "Vantora.lnk" "Vantora Settings.lnk"; do
+  [ -f "$links/$link" ] || { echo "FAIL: no link $links/$link"; fail=1; }
+done
+for shot in folder_browser user_path exit_notice; do
+  [ -s "$VT_SHOTS/$shot.png" ] || { echo "FAIL: no screenshot $shot"; fail=1; }
+done
 
 vt_setup_run "$here/scenarios/maintenance_quit.scn" 60
 check "second run exit code" 1 "$SETUP_RC"

@@ -110,6 +110,15 @@ void ExpectContains(Robot& robot, const RobotStep& step) {
                 ", found " + QuoteRobotText(found));
 }
 
+void WaitText(Robot& robot, const RobotStep& step) {
+  HWND control = robot.Control(Number(step, 0));
+  std::string found;
+  auto contains = [&] { return (found = ReadText(control)).find(Text(step, 1)) != std::string::npos; };
+  if (!Robot::WaitFor(Number(step, 2), contains))
+    Robot::Fail(ControlName(step) + " text: waited for it to contain " + QuoteRobotText(Text(step, 1)) +
+                ", last found " + QuoteRobotText(found));
+}
+
 void SetText(Robot& robot, const RobotStep& step) {
   HWND control = robot.Control(Number(step, 0));
   if (!SetTextOf(control, Text(step, 1))) Robot::Fail(Describe(control) + " refused WM_SETTEXT");
@@ -181,6 +190,7 @@ constexpr HandlerRow kHandlers[] = {
     {"wait-box", WaitBox},
     {"expect-text", ExpectText},
     {"expect-contains", ExpectContains},
+    {"wait-text", WaitText},
     {"set-text", SetText},
     {"click", Click},
     {"click-text", ClickText},

@@ -28,3 +28,11 @@ struct NamedPicture {
 };
 // Every picture the build generates.
 std::vector<NamedPicture> GeneratedPictures();
+
+// The setup program's dialog pictures (setup_art.cpp), 24-bit: the progress
+// animations as strips of frames on magenta, the folder browser's tree
+// pictures on pure red.
+std::vector<NamedPicture> SetupArtPictures();
+// The program icon, 32 x 32, colour 0 clear; and an icon file holding it.
+DibImage MakeProgramIcon();
+std::vector<uint8_t> MakeIconFile(const DibImage& image);

@@ -22,6 +22,8 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
       {"expect-text", {{K::Id, "ID"}, {K::Text, "TEXT"}},
        "the control's text is exactly TEXT (0xFFFF: a message box's text)"},
       {"expect-contains", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "the control's text contains TEXT"},
+      {"wait-text", {{K::Id, "ID"}, {K::Text, "TEXT"}, {K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
+       "wait until the control's text contains TEXT (a status line that changes, say)"},
       {"set-text", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "set the control's text (WM_SETTEXT)"},
       {"click", {{K::Id, "ID"}}, "press the control (a button gets BM_CLICK, posted)"},
       {"click-text", {{K::Text, "CAPTION"}}, "press the button whose caption is exactly CAPTION"},
