@@ -1,0 +1,108 @@
+// The disk-by-disk installation and its copy routine under Wine: the
+// installed copy of the setup, disk sections in order until the first
+// missing one, cancel, and files that cannot be replaced.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine_app.h"
+#include "setup/media/source_media.h"
+
+namespace {
+
+std::string BesideThisProgram(const char* name) {
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string path = self;
+  return path.substr(0, path.rfind('\\') + 1) + name;
+}
+
+class Disks : public ::testing::Test {
+ protected:
+  Disks() : dir("disks") {
+    CreatePath(dir / "cd");
+    WriteTextFile(dir / "cd\\setup.exe", "MZ the setup");
+    app.Install(dir / "cd", dir / "main");
+    app.m_tokens.Set(tok::SETUP_CFG, dir / "cd\\setup.cfg");
+  }
+  void Cfg(const std::string& text) { WriteTextFile(dir / "cd\\setup.cfg", text); }
+  bool Exists(const std::string& name) { return FileExistsIn(name, ""); }
+  ScratchDir dir;
+  EngineApp app;
+};
+
+TEST_F(Disks, RunsTheDiskSectionsInOrderUntilTheFirstMissingOne) {
+  Cfg("[Setup Disk1]\none=9," + dir / "one" + "\n[Setup Disk2]\ntwo=9," + dir / "two" +
+      "\n[Setup Disk4]\nfour=9," + dir / "four" + "\n");
+  EXPECT_EQ(app.InstallFromDisks(), 1);
+  EXPECT_TRUE(Exists(dir / "one"));
+  EXPECT_TRUE(Exists(dir / "two"));
+  EXPECT_FALSE(Exists(dir / "four"));
+  // The installed copy, which instructions read from here on.
+  EXPECT_EQ(ReadTextFile(dir / "main\\access\\setup.exe"), "MZ the setup");
+  EXPECT_TRUE(Exists(dir / "main\\access\\setup.cfg"));
+  EXPECT_EQ(app.m_tokens.Get(tok::SETUP_CFG), dir / "main\\access\\setup.cfg");
+  EXPECT_EQ(app.m_tokens.Get(tok::SETUP_EXE), dir / "main\\access\\setup.exe");
+  EXPECT_TRUE(app.boxes.empty());  // a CD is never asked for
+}
+
+TEST_F(Disks, RunningFromTheInstalledCopyCopiesNothing) {
+  CreatePath(dir / "main\\access");
+  WriteTextFile(dir / "main\\access\\setup.cfg", "[Setup Disk1]\na=9," + dir / "a" + "\n");
+  app.m_tokens.Set(tok::RUN_DIR, dir / "MAIN\\ACCESS");  // the same folder, in other case
+  EXPECT_EQ(app.InstallFromDisks(), 1);
+  EXPECT_FALSE(Exists(dir / "main\\access\\setup.exe"));
+  EXPECT_TRUE(Exists(dir / "a"));
+}
+
+TEST_F(Disks, AFailingSectionFailsAndACancelIsACancel) {
+  Cfg("[Setup Disk1]\nbad=9\n[Setup Disk2]\ntwo=9," + dir / "two" + "\n");
+  EXPECT_EQ(app.InstallFromDisks(), -1);
+  EXPECT_FALSE(Exists(dir / "two"));
+  // A cancel asked for during a section ends the installation with 0.
+  Cfg("[Setup Disk1]\nNote=10,Files are copied now\n[Setup Disk2]\ntwo=9," + dir / "two" + "\n");
+  app.cancelAtBox = 1;
+  EXPECT_EQ(app.InstallFromDisks(), 0);
+  EXPECT_FALSE(Exists(dir / "two"));
+  // And one asked for before it starts runs nothing.
+  EXPECT_EQ(app.InstallFromDisks(), 0);
+}
+
+TEST_F(Disks, MainAndAccessDirectoriesThatCannotBeMadeFail) {
+  app.m_tokens.Set(tok::MAIN_DIR, "no drive");
+  EXPECT_EQ(app.InstallFromDisks(), -1);
+}
+
+TEST_F(Disks, CopyFileToIgnoresASharingViolationWhenAskedAndOffersRetryOtherwise) {
+  CreatePath(dir / "dst");
+  const std::string held = dir / "dst\\setup.exe";
+  WriteTextFile(held, "running");
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string command = "\"" + BesideThisProgram("file_holder.exe") + "\" \"" + held + "\"";
+  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+  for (int i = 0; i < 500 && !Exists(held + ".held"); ++i) Sleep(10);
+  EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", dir / "dst", true), 1);
+  EXPECT_TRUE(app.LogHas("Error copying file setup.exe:\n"));
+  EXPECT_TRUE(app.LogHas(" - Ignored\n"));
+  EXPECT_TRUE(app.boxes.empty());
+  app.answers = {IDRETRY, IDCANCEL};
+  EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", dir / "dst", false), 0);
+  ASSERT_EQ(app.boxes.size(), 2u);
+  EXPECT_EQ(app.boxes[0].text.rfind("Error copying file setup.exe:\n", 0), 0u);
+  EXPECT_EQ(app.boxes[0].style, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONSTOP));
+  WriteTextFile(held + ".release", "");
+  WaitForSingleObject(pi.hProcess, 10000);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  EXPECT_EQ(ReadTextFile(held), "running");
+
+  app.boxes.clear();
+  EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", "relative", false), 0);
+  ASSERT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(app.boxes[0].text, "Cannot create directory relative.");
+  EXPECT_EQ(app.progress.front(), "0:setup.exe");
+}
+
+}  // namespace
