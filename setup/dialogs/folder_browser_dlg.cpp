@@ -95,18 +95,21 @@ BOOL CFolderBrowserDlg::OnInitDialog() {
   return TRUE;
 }
 
+std::string CFolderBrowserDlg::ItemText(HWND tree, HTREEITEM item) {
+  char text[MAX_PATH] = "";
+  TVITEMA tv{};
+  tv.mask = TVIF_HANDLE | TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = text;
+  tv.cchTextMax = MAX_PATH;
+  TreeView_GetItem(tree, &tv);
+  return text;
+}
+
 std::string CFolderBrowserDlg::PathOf(HTREEITEM item) const {
   std::string path;
-  for (; item && item != m_hRoot; item = TreeView_GetParent(Tree(), item)) {
-    char text[MAX_PATH] = "";
-    TVITEMA tv{};
-    tv.mask = TVIF_HANDLE | TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = text;
-    tv.cchTextMax = MAX_PATH;
-    TreeView_GetItem(Tree(), &tv);
-    path = std::string(text) + "\\" + path;
-  }
+  for (; item && item != m_hRoot; item = TreeView_GetParent(Tree(), item))
+    path = ItemText(Tree(), item) + "\\" + path;
   return path;
 }
 

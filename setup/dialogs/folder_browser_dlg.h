@@ -25,6 +25,9 @@ class CFolderBrowserDlg : public CSetupDialog {
   // empty.
   static BOOL Browse(int mode, std::string& result, const std::string& initialPath, CWnd* parent);
 
+  // The text of a tree item.
+  static std::string ItemText(HWND tree, HTREEITEM item);
+
   BOOL OnInitDialog() override;
   // Only a drive or a folder ends the dialog; the root or nothing keeps it.
   void OnOK() override;

@@ -11,6 +11,42 @@
 #include "setup/paths/file_paths.h"
 #include "setup/status/registry.h"
 
+// A file beside this test program (the helper programs the tests start).
+inline std::string BesideThisProgram(const char* name) {
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string path = self;
+  return path.substr(0, path.rfind('\\') + 1) + name;
+}
+
+// Another process holding a file open without sharing (file_holder.exe),
+// from construction until destruction.
+class FileHolder {
+ public:
+  explicit FileHolder(const std::string& path) : m_path(path) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + BesideThisProgram("file_holder.exe") + "\" \"" + path + "\"";
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
+      for (int i = 0; i < 500 && !held(); ++i) Sleep(10);
+  }
+  ~FileHolder() {
+    HANDLE release = CreateFileA((m_path + ".release").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (release != INVALID_HANDLE_VALUE) CloseHandle(release);
+    if (m_process.hProcess) {
+      WaitForSingleObject(m_process.hProcess, 10000);
+      CloseHandle(m_process.hProcess);
+      CloseHandle(m_process.hThread);
+    }
+    DeleteFileA((m_path + ".release").c_str());
+  }
+  bool held() const { return GetFileAttributesA((m_path + ".held").c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+ private:
+  std::string m_path;
+  PROCESS_INFORMATION m_process{};
+};
+
 // The log of the running test (one engine test at a time per process).
 inline std::string& EngineLog() {
   static std::string log;

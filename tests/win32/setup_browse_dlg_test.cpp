@@ -31,16 +31,7 @@ class ActingBrowser : public CFolderBrowserDlg {
   }
   HWND TreeWindow() const { return GetDlgItem(1006); }
   HTREEITEM Root() const { return m_hRoot; }
-  std::string Text(HTREEITEM item) const {
-    char text[MAX_PATH] = "";
-    TVITEMA tv{};
-    tv.mask = TVIF_HANDLE | TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = text;
-    tv.cchTextMax = MAX_PATH;
-    TreeView_GetItem(TreeWindow(), &tv);
-    return text;
-  }
+  std::string Text(HTREEITEM item) const { return ItemText(TreeWindow(), item); }
   std::vector<std::string> Children(HTREEITEM item) const {
     std::vector<std::string> names;
     for (HTREEITEM c = TreeView_GetChild(TreeWindow(), item); c; c = TreeView_GetNextSibling(TreeWindow(), c))

@@ -10,13 +10,6 @@
 
 namespace {
 
-std::string BesideThisProgram(const char* name) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path = self;
-  return path.substr(0, path.rfind('\\') + 1) + name;
-}
-
 class Disks : public ::testing::Test {
  protected:
   Disks() : dir("disks") {
@@ -77,25 +70,19 @@ TEST_F(Disks, CopyFileToIgnoresASharingViolationWhenAskedAndOffersRetryOtherwise
   CreatePath(dir / "dst");
   const std::string held = dir / "dst\\setup.exe";
   WriteTextFile(held, "running");
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string command = "\"" + BesideThisProgram("file_holder.exe") + "\" \"" + held + "\"";
-  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  for (int i = 0; i < 500 && !Exists(held + ".held"); ++i) Sleep(10);
-  EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", dir / "dst", true), 1);
-  EXPECT_TRUE(app.LogHas("Error copying file setup.exe:\n"));
-  EXPECT_TRUE(app.LogHas(" - Ignored\n"));
-  EXPECT_TRUE(app.boxes.empty());
-  app.answers = {IDRETRY, IDCANCEL};
-  EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", dir / "dst", false), 0);
-  ASSERT_EQ(app.boxes.size(), 2u);
-  EXPECT_EQ(app.boxes[0].text.rfind("Error copying file setup.exe:\n", 0), 0u);
-  EXPECT_EQ(app.boxes[0].style, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONSTOP));
-  WriteTextFile(held + ".release", "");
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
+  {
+    FileHolder holder(held);
+    ASSERT_TRUE(holder.held());
+    EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", dir / "dst", true), 1);
+    EXPECT_TRUE(app.LogHas("Error copying file setup.exe:\n"));
+    EXPECT_TRUE(app.LogHas(" - Ignored\n"));
+    EXPECT_TRUE(app.boxes.empty());
+    app.answers = {IDRETRY, IDCANCEL};
+    EXPECT_EQ(CopyFileTo("setup.exe", dir / "cd", dir / "dst", false), 0);
+    ASSERT_EQ(app.boxes.size(), 2u);
+    EXPECT_EQ(app.boxes[0].text.rfind("Error copying file setup.exe:\n", 0), 0u);
+    EXPECT_EQ(app.boxes[0].style, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONSTOP));
+  }
   EXPECT_EQ(ReadTextFile(held), "running");
 
   app.boxes.clear();

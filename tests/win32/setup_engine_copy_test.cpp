@@ -12,14 +12,6 @@
 
 namespace {
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string BesideThisProgram(const char* name) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path = self;
-  return path.substr(0, path.rfind('\\') + 1) + name;
-}
 
 class EngineCopy : public ::testing::Test {
  protected:
@@ -69,19 +61,12 @@ TEST_F(EngineCopy, ADestinationHeldOpenByAnotherProgramIsLoggedAndSkipped) {
   CreatePath(dir / "main");
   const std::string held = dir / "main\\client.exe";
   WriteTextFile(held, "in use");
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string command = "\"" + BesideThisProgram("file_holder.exe") + "\" \"" + held + "\"";
-  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  for (int i = 0; i < 500 && !Exists(held + ".held"); ++i) Sleep(10);
-  ASSERT_TRUE(Exists(held + ".held"));
-  EXPECT_EQ(VTCfgCopy("client.exe", ",,"), 1);
-  EXPECT_TRUE(app.LogHas("Destination file " + held + " exists and cannot be overwritten. Ignore...\n"));
-  WriteTextFile(held + ".release", "");
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
+  {
+    FileHolder holder(held);
+    ASSERT_TRUE(holder.held());
+    EXPECT_EQ(VTCfgCopy("client.exe", ",,"), 1);
+    EXPECT_TRUE(app.LogHas("Destination file " + held + " exists and cannot be overwritten. Ignore...\n"));
+  }
   EXPECT_EQ(ReadTextFile(held), "in use");
   EXPECT_TRUE(app.boxes.empty());
 }
