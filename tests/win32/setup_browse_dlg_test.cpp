@@ -160,6 +160,15 @@ TEST_F(Browse, OkGivesTheDriveOrFolderPathAndRefusesTheRoot) {
   });
   EXPECT_EQ(onFolder.DoModal(), IDOK);
   EXPECT_EQ(onFolder.m_strPath, "c:\\vttest\\browse\\a\\");
+
+  // The system's own folder, named as the file system names it.
+  ActingBrowser onWindows([&](ActingBrowser& self) {
+    HTREEITEM c = self.Open(self.Child(self.Root(), "c:"));
+    self.Pick(self.Child(c, "windows"));
+    self.PressOk();
+  });
+  EXPECT_EQ(onWindows.DoModal(), IDOK);
+  EXPECT_EQ(lstrcmpiA(onWindows.m_strPath.c_str(), "c:\\WINDOWS\\"), 0) << onWindows.m_strPath;
 }
 
 // A file prompt answered from inside its loop.
