@@ -30,6 +30,8 @@
 
 #include <type_traits>
 
+#include "geometry.h"
+
 
 class CWnd;
 class CDC;
@@ -122,6 +124,21 @@ LRESULT Window(CWnd* w, WPARAM wParam, LPARAM) {
 }
 
 template <class T, auto F>
+LRESULT Mouse(CWnd* w, WPARAM wParam, LPARAM lParam) {
+  VT_MSG_HANDLER(void(UINT, CPoint));
+  (static_cast<T*>(w)->*F)(static_cast<UINT>(wParam),
+                           CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+  return 0;
+}
+
+template <class T, auto F>
+LRESULT Key(CWnd* w, WPARAM wParam, LPARAM lParam) {
+  VT_MSG_HANDLER(void(UINT, UINT, UINT));
+  (static_cast<T*>(w)->*F)(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+  return 0;
+}
+
+template <class T, auto F>
 LRESULT Message(CWnd* w, WPARAM wParam, LPARAM lParam) {
   VT_MSG_HANDLER(LRESULT(WPARAM, LPARAM));
   return (static_cast<T*>(w)->*F)(wParam, lParam);
@@ -185,6 +202,10 @@ LRESULT Notify(CWnd* w, WPARAM, LPARAM lParam) {
 #define VT_ON_WM_ERASEBKGND() VT_MSG_ENTRY(WM_ERASEBKGND, 0, 0, 0, EraseBkgnd, OnEraseBkgnd)
 // void OnTimer(UINT_PTR id)
 #define VT_ON_WM_TIMER() VT_MSG_ENTRY(WM_TIMER, 0, 0, 0, Timer, OnTimer)
+// void OnLButtonDown(UINT flags, CPoint point), in client coordinates.
+#define VT_ON_WM_LBUTTONDOWN() VT_MSG_ENTRY(WM_LBUTTONDOWN, 0, 0, 0, Mouse, OnLButtonDown)
+// void OnKeyDown(UINT key, UINT repeat, UINT flags)
+#define VT_ON_WM_KEYDOWN() VT_MSG_ENTRY(WM_KEYDOWN, 0, 0, 0, Key, OnKeyDown)
 // BOOL OnQueryNewPalette(): TRUE when a palette was realised.
 #define VT_ON_WM_QUERYNEWPALETTE() \
   VT_MSG_ENTRY(WM_QUERYNEWPALETTE, 0, 0, 0, Bool, OnQueryNewPalette)

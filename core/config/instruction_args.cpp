@@ -97,6 +97,21 @@ UserPathArgs SplitUserPathArgs(const std::string& arguments) {
   return a;
 }
 
+ExecuteArgs SplitExecuteArgs(const std::string& arguments) {
+  ExecuteArgs a;
+  if (arguments.empty()) return a;
+  a.restartFlag = arguments[0];
+  const std::string rest = arguments.substr(1);
+  a.commandLine = TrimBlanks(Before(rest, rest.find(',')));
+  std::string program = Before(a.commandLine, a.commandLine.find(' '));
+  for (char& c : program)
+    if (c == '/') c = '\\';
+  const size_t slash = program.rfind('\\');
+  a.programDir = slash == npos ? std::string() : program.substr(0, slash);
+  a.programFile = slash == npos ? program : program.substr(slash + 1);
+  return a;
+}
+
 std::string SectionNameOf(const std::string& key, const std::string& arguments) {
   const std::string name = arguments.empty() ? key : arguments;
   return Before(name, name.find(','));

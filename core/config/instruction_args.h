@@ -51,6 +51,18 @@ struct UserPathArgs {
 };
 UserPathArgs SplitUserPathArgs(const std::string& arguments);
 
+// Execute (kind 4): a restart flag character, then the command line up to
+// the first comma (trimmed); the program is the command line up to its
+// first blank, its directory the part before the last backslash ('/'
+// counts as one).
+struct ExecuteArgs {
+  char restartFlag = '0';  // '0' none, '1' continuation only, other: offer a restart
+  std::string commandLine;
+  std::string programDir;
+  std::string programFile;
+};
+ExecuteArgs SplitExecuteArgs(const std::string& arguments);
+
 // Run section (kind 6): the arguments, or the key when they are empty, cut
 // at the first comma.
 std::string SectionNameOf(const std::string& key, const std::string& arguments);

@@ -65,3 +65,17 @@ int CSetupVTApp::FilePrompt(const char* caption, const std::string& message, std
 }
 
 CWnd* CSetupVTApp::ScreenParent() const { return m_pMainWnd; }
+
+void CSetupVTApp::MinimizeScreen() {
+  if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) m_pMainWnd->ShowWindow(SW_MINIMIZE);
+}
+
+void CSetupVTApp::ScreenToFront() {
+  if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) ::SetForegroundWindow(m_pMainWnd->GetSafeHwnd());
+}
+
+void CSetupVTApp::RestoreScreen() {
+  if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) m_pMainWnd->ShowWindow(SW_RESTORE);
+}
+
+void CSetupVTApp::RestartWindows() { ::ExitWindowsEx(EWX_REBOOT, 0); }

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,13 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   virtual int FilePrompt(const char* caption, const std::string& message, std::string& path);
   // The parent of the setup's dialogs: the screen window once there is one.
   CWnd* ScreenParent() const;
+  // The screen window around another installer: minimised while it runs,
+  // brought back to the front (or restored) after. Nothing without one.
+  void MinimizeScreen();
+  void ScreenToFront();
+  void RestoreScreen();
+  // Restarts Windows (the execute instruction's offer); tests stand in.
+  virtual void RestartWindows();
 
   // The progress dialog is up and may be hidden or owned: it is the dialog
   // in m_pProgressDlg and its window is the one registered.
@@ -66,6 +74,17 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   // The provider's settings from setup.ini into the product key, after the
   // disk sections.
   void CopySetupIniToRegistry();
+
+  // --- the additional software (setup/engine/software.cpp) ---
+  // Builds m_SoftwareList and m_SoftwareStates from the Software section
+  // and the remembered states; the number of items, 0 on failure.
+  int InitSoftwareList();
+  // Installs (or, with m_b3PUpdate, updates) the chosen items: 0 when the
+  // list cannot be built or the user cancels the choice, else the last
+  // item's result (1 when none ran).
+  int Install3pi();
+  // The software choice dialog; tests stand in. IDOK or IDCANCEL.
+  virtual int RunSoftwareDialog();
   // How deep run-section instructions are nested right now (worker only).
   int m_nSectionDepth = 0;
 
@@ -127,6 +146,10 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   bool m_bProgressShown = false;
   TokenTable m_tokens;
   VTSplashWnd m_wndSplash;
+  // The usable lines of the Software section (markers removed), and each
+  // item's state (SoftwareState) by name.
+  std::vector<std::string> m_SoftwareList;
+  std::map<std::string, int> m_SoftwareStates;
 };
 
 // The running application object.

@@ -1,8 +1,8 @@
 // What each step of the sequence does on this system. Pieces of the setup
-// that this program does not have yet (movies, the wizard dialogs, the
-// registration module, the additional software) ask the person at the
-// screen, in a plain box, how the missing piece would have ended, so that
-// every path of the sequence can be walked today.
+// that this program does not have yet (movies, the wizard pages, the
+// maintenance choice) ask the person at the screen, in a plain box, how the
+// missing piece would have ended, so that every path of the sequence can be
+// walked today.
 #include <string>
 
 #include "setup/config/cfg_reader.h"
@@ -64,22 +64,7 @@ int CSetupVTApp::RunInstallation() {
   return static_cast<int>(result);
 }
 
-AccessOutcome CSetupVTApp::RunAccess() {
-  switch (AskMissingPiece("The registration module",
-                          "Yes: it reported success.\nNo: it reported failure.\n"
-                          "Cancel: it could not be loaded.",
-                          MB_YESNOCANCEL)) {
-    case IDYES: return AccessOutcome::Success;
-    case IDNO: return AccessOutcome::Failed;
-    default: return AccessOutcome::NotLoaded;
-  }
-}
-
-int CSetupVTApp::RunAdditionalSoftware() {
-  const char* piece = m_b3PUpdate ? "The additional software update" : "The additional software installation";
-  return AskMissingPiece(piece, "OK: it completed.\nCancel: it failed.", MB_OKCANCEL) == IDOK ? 1
-                                                                                              : -1;
-}
+int CSetupVTApp::RunAdditionalSoftware() { return Install3pi(); }
 
 bool CSetupVTApp::SoftwareListHasContent() {
   return CfgSectionHasContent("Software", GetSetupCfg().c_str());

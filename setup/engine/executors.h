@@ -18,6 +18,11 @@ int VTCfgRunSection(const std::string& key, const std::string& arguments);
 int VTCfgDelete(const std::string& key, const std::string& arguments);
 int VTCfgUserPath(const std::string& key, const std::string& arguments);
 int VTCfgCreateDir(const std::string& key, const std::string& arguments);
+// quiet: no questions, no remembered state (an always-installed item);
+// then -1 when the program cannot be started.
+int VTCfgExecute(const std::string& key, const std::string& arguments, bool quiet);
+// The list loop's form: not quiet.
+int VTCfgExecuteLine(const std::string& key, const std::string& arguments);
 
 // Run-section instructions nest at most this deep: a section that runs
 // itself, directly or through others, ends with -1 here.

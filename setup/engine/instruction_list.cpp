@@ -18,14 +18,13 @@ int VTCfgMessage(const std::string& key, const std::string& arguments) {
   return RunMessageInstruction(key.c_str(), arguments.c_str());
 }
 
-// Kind to executor. The execute instruction has no executor in this program
-// yet; its lines are treated as unknown kinds and the log says why.
+// Kind to executor.
 const VTCfgExecutor kExecutors[kVTCfgLastKind + 1] = {
     nullptr,         // 0: no kind
     VTCfgCopy,       // VTCFG_COPY
     VTCfgExtract,    // VTCFG_EXTRACT
     VTCfgRegImport,  // VTCFG_REGIMPORT
-    nullptr,         // VTCFG_EXECUTE
+    VTCfgExecuteLine, // VTCFG_EXECUTE
     VTCfgShortcut,   // VTCFG_SHORTCUT
     VTCfgRunSection, // VTCFG_SECTION
     VTCfgDelete,     // VTCFG_DELETE
@@ -61,8 +60,6 @@ int CSetupVTApp::RunCfgInstructions(const std::vector<std::string>& lines) {
     }
     const VTCfgExecutor executor = ExecutorFor(kind);
     if (!executor) {
-      if (kind == VTCFG_EXECUTE)
-        LogPrintf("RunCfgInstructions(): this setup program cannot run programs yet: %s\n", line.c_str());
       if (!AskIgnoreEntry(line)) return VTCFG_ERROR;
       result = VTCFG_DONE;
       continue;

@@ -2,12 +2,15 @@
 #pragma once
 
 // String table
+#define IDS_ACCESS_ENTRY 4      // "InitRunMain", the registration module's entry
 #define IDS_FILE_NOT_FOUND 11   // file prompt message
 #define IDS_PRODUCT_KEY 12      // "Software\CorvaneNetwork\Vantora"
 // 17, 18, 20, 21, 22: the maintenance choice texts, numbered where the
 // step routing picks them.
 #include "core/steps/choice_strings.h"
 #define IDS_FINISH_SETUP_FIRST 26
+#define IDS_WILL_LAUNCH 29      // "Vantora Setup will now launch the installation for '%s'."
+#define IDS_LAUNCH_SUCCEEDED 30 // "Was the installation of '%s' successful?"
 // 31 + category: the progress dialog's status prefixes
 #define IDS_PROGRESS_COPY 31
 #define IDS_PROGRESS_EXTRACT 32
@@ -21,6 +24,11 @@
 #define IDD_FOLDER_BROWSER 119
 #define IDC_BROWSE_TREE 1006
 #define IDC_BROWSE_DRIVES 1011
+#define IDD_SOFTWARE 129
+#define IDC_SOFTWARE_LIST 1001
+#define IDC_SOFTWARE_ALL 1003
+#define IDC_SOFTWARE_NONE 1004
+#define IDC_SOFTWARE_DESCRIPTION 1022
 #define IDD_PROGRESS 136
 #define IDC_PROGRESS_PICTURE 1001
 #define IDC_PROGRESS_STATUS 1003
@@ -28,6 +36,8 @@
 #define IDC_PROMPT_PATH 101
 #define IDC_PROMPT_BROWSE 1009
 #define IDC_PROMPT_MESSAGE 1015
+#define IDD_LAUNCH_WATCH 178
+#define IDC_LAUNCH_TEXT 1023
 #define IDD_EXIT_NOTICE 179
 #define IDC_EXIT_TEXT 1000
 

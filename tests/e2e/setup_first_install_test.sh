@@ -27,7 +27,20 @@ links="$(vt_drive_c)/$(echo "${programs:3}" | tr '\\' /)/Vantora"
 for link in "Vantora.lnk" "Vantora Settings.lnk"; do
   [ -f "$links/$link" ] || { echo "FAIL: no link $links/$link"; fail=1; }
 done
-for shot in folder_browser user_path exit_notice; do
+# The additional software: the browser's installer started its second half
+# and exited; that half was not left frozen by the debugging setup.
+check "the browser installer's second half ran" yes "$([ -s "$main/browser.txt" ] && echo yes)"
+check "the watched installer ran" yes "$([ -s "$main/dialer.txt" ] && echo yes)"
+check "the always-installed item's file" yes "$([ -s "$main/tools/tools.txt" ] && echo yes)"
+check "Browser's state" 0x2 "$(vt_reg_query "$PRODUCT_KEY\Software" Browser)"
+check "Dialer Tools' state" 0x2 "$(vt_reg_query "$PRODUCT_KEY\Software" 'Dialer Tools')"
+check "the '@' item is not remembered" missing "$(vt_reg_query "$PRODUCT_KEY\Software" Tools || echo missing)"
+check "the registration module's status" 0x1 "$(vt_reg_query "$PRODUCT_KEY" AccessDllStatus)"
+check "the registered name" "Ann Example" "$(vt_reg_query "$PRODUCT_KEY" TrueUserName)"
+runonce=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce' /v VTSetup 2>/dev/null | tr -d '\r' | grep -c VTSetup)
+check "the run-once value exists" 1 "$runonce"
+check "the run-once value is empty" "" "$(vt_reg_query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce' VTSetup)"
+for shot in folder_browser user_path registration software exit_notice; do
   [ -s "$VT_SHOTS/$shot.png" ] || { echo "FAIL: no screenshot $shot"; fail=1; }
 done
 

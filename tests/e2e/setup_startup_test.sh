@@ -32,6 +32,7 @@ check "exit code of the first copy" 1 "$?"
 check "Major after a cancelled introduction" 0x62000 "$(major)"
 
 echo "== command-line keywords =="
+set_switch SkipAccess 1
 for keyword in 'R&U' 'r&u'; do
   set_major 0x000A4003
   vt_setup_launch "$here/scenarios/ru_mode.scn" 30 "E:\\setup.exe $keyword"
@@ -39,6 +40,7 @@ for keyword in 'R&U' 'r&u'; do
   check "Major untouched with $keyword" 0xa4003 "$(major)"
   check_log "$log" "Command line = $keyword" "logged $keyword"
 done
+set_switch SkipAccess 0
 set_major 0x000A4003
 vt_setup_launch "$here/scenarios/choice_quit.scn" 30 'E:\setup.exe R&U '
 check "exit code with 'R&U '" 1 "$SETUP_RC"

@@ -134,6 +134,22 @@ TEST(InstructionArgs, UserPathShapes) {
     EXPECT_EQ(SplitUserPathArgs(bad).shape, UserPathArgs::kMalformed) << bad;
 }
 
+TEST(InstructionArgs, ExecuteFields) {
+  ExecuteArgs a = SplitExecuteArgs("0 e:\\ie\\setup.exe /q /r , ignored, too");
+  EXPECT_EQ(a.restartFlag, '0');
+  EXPECT_EQ(a.commandLine, "e:\\ie\\setup.exe /q /r");
+  EXPECT_EQ(a.programDir, "e:\\ie");
+  EXPECT_EQ(a.programFile, "setup.exe");
+  a = SplitExecuteArgs("We:/tools/install.exe");
+  EXPECT_EQ(a.restartFlag, 'W');
+  EXPECT_EQ(a.programDir, "e:\\tools");
+  EXPECT_EQ(a.programFile, "install.exe");
+  a = SplitExecuteArgs("1setup.exe");
+  EXPECT_EQ(a.programDir, "");
+  EXPECT_EQ(a.programFile, "setup.exe");
+  EXPECT_EQ(SplitExecuteArgs("").commandLine, "");
+}
+
 TEST(InstructionArgs, SectionNames) {
   EXPECT_EQ(SectionNameOf("Extras", ""), "Extras");
   EXPECT_EQ(SectionNameOf("Extras", "Browser Files,ignored"), "Browser Files");

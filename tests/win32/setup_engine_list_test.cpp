@@ -74,13 +74,13 @@ TEST_F(EngineList, MalformedLinesAskWhetherToIgnoreThem) {
   EXPECT_TRUE(app.LogHas("CfgInstructReplaceTokens(): Token {{NOPE}} not found.\n"));
 }
 
-TEST_F(EngineList, ExecuteLinesAreUnknownUntilTheProgramCanRunThem) {
+TEST_F(EngineList, AnExecuteLineWhoseProgramIsMissingStopsWhenThePromptIsCancelled) {
   EngineApp plain;
   plain.Install(dir.path(), dir / "main");
-  plain.answers = {IDYES};
-  EXPECT_EQ(plain.RunCfgInstructions({"Browser=4,0e:\\ie\\setup.exe"}), 1);
-  EXPECT_TRUE(plain.LogHas("cannot run programs yet: Browser=4,0e:\\ie\\setup.exe\n"));
-  ASSERT_EQ(plain.boxes.size(), 1u);
+  EXPECT_EQ(plain.RunCfgInstructions({"Browser=4,0e:\\ie\\setup.exe", "a=9," + dir / "a"}), 0);
+  ASSERT_EQ(plain.prompts.size(), 1u);
+  EXPECT_EQ(plain.prompts[0].path, "e:\\ie");
+  EXPECT_FALSE(IsDir(dir / "a"));
 }
 
 TEST_F(EngineList, UpdateRunsOnlyImportRegistryFilesAndRecallUserPaths) {

@@ -178,7 +178,14 @@ vt_run() {
 # vt_reg_query KEY VALUE: prints the value's data (REG_DWORD as 0x...).
 vt_reg_query() {
   wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    awk -v name="$2" 'tolower($1) == tolower(name) { $1 = ""; $2 = ""; sub(/^  */, ""); print; found = 1 } END { exit !found }'
+    awk -v name="$2" '{
+      # "    NAME    REG_TYPE    DATA": the name may hold blanks, the data too.
+      line = $0; sub(/^ +/, "", line); n = length(name)
+      if (tolower(substr(line, 1, n)) != tolower(name)) next
+      rest = substr(line, n + 1)
+      if (!match(rest, /^ +REG_[A-Z_]+ */)) next
+      print substr(rest, RLENGTH + 1); found = 1
+    } END { exit !found }'
 }
 
 # vt_drive_c: the Linux path of C:\ in the current prefix.

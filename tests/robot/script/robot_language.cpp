@@ -24,6 +24,8 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
       {"expect-contains", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "the control's text contains TEXT"},
       {"wait-text", {{K::Id, "ID"}, {K::Text, "TEXT"}, {K::Millis, "TIMEOUT_MS", true, kDefaultWaitMs}},
        "wait until the control's text contains TEXT (a status line that changes, say)"},
+      {"expect-list", {{K::Id, "ID"}, {K::Text, "LINES"}},
+       "a list box holds exactly these lines, in order, separated by | (\"\" for none)"},
       {"set-text", {{K::Id, "ID"}, {K::Text, "TEXT"}}, "set the control's text (WM_SETTEXT)"},
       {"click", {{K::Id, "ID"}}, "press the control (a button gets BM_CLICK, posted)"},
       {"click-text", {{K::Text, "CAPTION"}}, "press the button whose caption is exactly CAPTION"},
