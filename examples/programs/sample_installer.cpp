@@ -44,11 +44,13 @@ void ShowWindowFor(const char* title, const char* cls, DWORD ms) {
   RegisterClassA(&wc);
   HWND hwnd = CreateWindowExA(0, cls, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 120, 360, 140,
                               nullptr, nullptr, wc.hInstance, nullptr);
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
+  // A message loop that waits for input, as installers have, so that the
+  // setup sees the program idle once its window is up.
+  SetTimer(hwnd, 1, ms, nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_TIMER && msg.hwnd == hwnd) break;
+    DispatchMessageA(&msg);
   }
   DestroyWindow(hwnd);
 }
