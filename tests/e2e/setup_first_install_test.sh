@@ -47,4 +47,19 @@ done
 vt_setup_run "$here/scenarios/maintenance_quit.scn" 60
 check "second run exit code" 1 "$SETUP_RC"
 check "Major after the maintenance run" 0xa4003 "$(major)"
+
+echo "== the additional software from the maintenance choice =="
+vt_setup_run "$here/scenarios/maintenance_software.scn" 60
+check "exit code" 1 "$SETUP_RC"
+check "Browser's state kept" 0x2 "$(vt_reg_query "$PRODUCT_KEY\Software" Browser)"
+
+echo "== resuming with 3PI =="
+rm -f "$main/browser.txt"
+wine reg add "$PRODUCT_KEY\Software" /v Browser /t REG_DWORD /d 1 /f >/dev/null 2>&1
+set_major 0x00082003
+vt_setup_launch "$here/scenarios/resume_3pi.scn" 90 'E:\setup.exe 3PI'
+check "exit code" 1 "$SETUP_RC"
+check "Browser installed again" 0x2 "$(vt_reg_query "$PRODUCT_KEY\Software" Browser)"
+for i in $(seq 1 40); do [ -s "$main/browser.txt" ] && break; sleep 0.1; done
+check "the browser installer ran again" yes "$([ -s "$main/browser.txt" ] && echo yes)"
 exit $fail
