@@ -112,6 +112,24 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   BOOL CreateScreen();
   void DestroyScreen();
 
+  // --- the media player (setup/player) ---
+  // Loads QRMPlay.dll when setup.cfg asks for multimedia: 1 and
+  // m_bMultimedia set when it can be used, else 0 (logged).
+  int InitPlayer();
+  // Closes what is playing, unloads the library, clears m_bMultimedia.
+  void ReleasePlayer();
+  // OpenQRMPlayer of the loaded library: non-zero when playing started, 0
+  // on failure or with no library.
+  int OpenQRMPlayer(CWnd* owner, UINT flags, const std::string& path, int number, UINT controlId);
+  // CloseQRMPlayer of the loaded library; nothing without one.
+  void CloseQRMPlayer();
+  // The media directory: {SRC_DIR} joined with "MediaPath".
+  std::string m_strMediaDir;
+  HMODULE m_hPlayer = nullptr;
+  FARPROC m_pfnOpenPlayer = nullptr;
+  FARPROC m_pfnOpenPlayerEx = nullptr;
+  FARPROC m_pfnClosePlayer = nullptr;
+
   // --- the step sequence's actions (step_actions.cpp) ---
   void ClearAbort() override { m_bAbort = false; }
   void WriteMajorStatus() override;
