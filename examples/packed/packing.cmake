@@ -41,16 +41,15 @@ add_custom_command(OUTPUT ${VT_MEDIA_CD}/client.z
                    WORKING_DIRECTORY ${packed}/client
                    DEPENDS ${client_sources} ${vtpack_dep} VERBATIM)
 
-# VTScreen.z: the background picture, an 8-bit 640 x 480 bitmap drawn here
-# (a night-blue gradient under a horizon of light), packed under its 8.3 name.
+# VTScreen.z: the background picture that the picture generator draws, an
+# 8-bit 640 x 480 bitmap in 176 colours (a night-blue sky over a horizon of
+# light; the logo's colours fit after them in a 256-colour palette), packed
+# under its 8.3 name.
 set(screen ${CMAKE_CURRENT_BINARY_DIR}/screen/Screen.qrm)
 add_custom_command(OUTPUT ${screen}
                    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/screen
-                   COMMAND convert -size 640x480 "gradient:#06143f-#2c6fc4"
-                           -fill none -stroke "#7fb2ff" -strokewidth 14 -draw "ellipse 320,760 560,520 200,340"
-                           -stroke "#a9ccff" -strokewidth 5 -draw "ellipse 320,790 600,520 205,335"
-                           -blur 0x3 -colors 236 -type Palette -compress None BMP3:${screen}
-                   DEPENDS ${packed}/packing.cmake VERBATIM)
+                   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/pictures/screen.bmp ${screen}
+                   DEPENDS vt_pictures ${CMAKE_BINARY_DIR}/pictures/screen.bmp VERBATIM)
 add_custom_command(OUTPUT ${VT_MEDIA_CD}/VTScreen.z
                    COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
                    COMMAND ${VT_VTPACK} create ${VT_MEDIA_CD}/VTScreen.z Screen.qrm

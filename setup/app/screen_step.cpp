@@ -1,8 +1,32 @@
-// The full-screen window behind every dialog of the setup.
+// The full-screen window behind every dialog of the setup: made at start-up
+// (its background prepared before the configuration is looked for, its
+// window once there is one), destroyed at exit.
+#include "core/log/log_sink.h"
+#include "setup/screen/screen_wnd.h"
 #include "setup_app.h"
 
-BOOL CSetupVTApp::PrepareScreen() { return TRUE; }
+BOOL CSetupVTApp::PrepareScreen() {
+  m_pScreenWnd = new CScreenWnd;
+  m_pScreenWnd->InitBackground();
+  return TRUE;
+}
 
-BOOL CSetupVTApp::CreateScreen() { return TRUE; }
+BOOL CSetupVTApp::CreateScreen() {
+  if (m_pScreenWnd && m_pScreenWnd->Create()) {
+    m_pMainWnd = m_pScreenWnd;
+    return TRUE;
+  }
+  LogPrintf("Error creation screen window\n");
+  delete m_pScreenWnd;
+  m_pScreenWnd = nullptr;
+  return FALSE;
+}
 
-void CSetupVTApp::DestroyScreen() {}
+void CSetupVTApp::DestroyScreen() {
+  if (!m_pScreenWnd) return;
+  if (m_pMainWnd == m_pScreenWnd) m_pMainWnd = nullptr;
+  if (m_pScreenWnd->GetSafeHwnd()) m_pScreenWnd->DestroyWindow();
+  // Deleted whether or not its window was ever made: nothing else frees it.
+  delete m_pScreenWnd;
+  m_pScreenWnd = nullptr;
+}

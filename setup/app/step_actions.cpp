@@ -9,6 +9,7 @@
 #include "setup/dialogs/exit_notice_dlg.h"
 #include "setup/dialogs/progress_dlg.h"
 #include "setup/res/resource.h"
+#include "setup/screen/screen_wnd.h"
 #include "setup_app.h"
 #include "setup/status/registry.h"
 
@@ -23,9 +24,13 @@ int AskMissingPiece(const char* piece, const char* question, UINT buttons) {
 
 }  // namespace
 
-void CSetupVTApp::FadeIn() {}
+void CSetupVTApp::FadeIn() {
+  if (m_pScreenWnd) m_pScreenWnd->FadeIn();
+}
 
-void CSetupVTApp::LogoAnimate() {}
+void CSetupVTApp::LogoAnimate() {
+  if (m_pScreenWnd) m_pScreenWnd->AnimateLogo();
+}
 
 bool CSetupVTApp::AskFinishSetupFirst() {
   return AppMessageBox(LoadResString(IDS_FINISH_SETUP_FIRST).c_str(),

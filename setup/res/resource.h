@@ -45,6 +45,11 @@
 #define IDB_TREE 120
 #define IDI_SETUP 130
 #define IDB_SPLASH 150
+// The screen's logos and masks (numbers fixed in core/screen/screen_geometry.h)
+#define IDB_LOGO_BIG 156
+#define IDB_LOGO_SMALL 157
+#define IDB_LOGO_MASK_BIG 158
+#define IDB_LOGO_MASK_SMALL 159
 // The progress animations, one per status category
 #define IDB_ANIM_REGISTRY 174
 #define IDB_ANIM_MKDIR 175

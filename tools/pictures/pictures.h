@@ -36,3 +36,14 @@ std::vector<NamedPicture> SetupArtPictures();
 // The program icon, 32 x 32, colour 0 clear; and an icon file holding it.
 DibImage MakeProgramIcon();
 std::vector<uint8_t> MakeIconFile(const DibImage& image);
+
+// The setup screen's logo in a size (black around the emblem), its mask
+// (near-black where the emblem is, near-white around it), and the four
+// pictures the setup program carries: logo156/157 and mask158/159, with the
+// background (screen.bmp).
+DibImage MakeLogo(int width, int height);
+DibImage MakeLogoMask(int width, int height);
+// The screen's background, 640 x 480, 8 bits, 176 colours: the media carry
+// it packed (VTScreen.z) as Screen.qrm.
+DibImage MakeScreenBackground();
+std::vector<NamedPicture> ScreenArtPictures();

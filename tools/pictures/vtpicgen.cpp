@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   }
   std::vector<NamedPicture> pictures = GeneratedPictures();
   for (NamedPicture& art : SetupArtPictures()) pictures.push_back(std::move(art));
+  for (NamedPicture& art : ScreenArtPictures()) pictures.push_back(std::move(art));
   pictures.push_back({"vantora.ico", MakeProgramIcon()});
   for (const NamedPicture& pic : pictures) {
     std::string path = std::string(argv[1]) + "/" + pic.file;
