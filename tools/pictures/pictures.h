@@ -38,7 +38,7 @@ DibImage MakeProgramIcon();
 std::vector<uint8_t> MakeIconFile(const DibImage& image);
 
 // The setup screen's logo in a size (black around the emblem), its mask
-// (near-black where the emblem is, near-white around it), and the four
+// (black where the emblem is, white around it), and the four
 // pictures the setup program carries: logo156/157 and mask158/159, with the
 // background (screen.bmp).
 DibImage MakeLogo(int width, int height);

@@ -71,8 +71,11 @@ DibImage MakeLogoMask(int width, int height) {
   DibImage mask = MakeLogo(width, height);
   mask.clrUsed = 2;
   mask.colors.clear();
-  Put(mask.colors, 4, 4, 4);        // the emblem: drawn
-  Put(mask.colors, 252, 252, 252);  // around it: the background stays
+  // Pure black and white: a near-white (252) would clear the two low bits
+  // of the background around the emblem and show the logo's square on a
+  // true-colour display.
+  Put(mask.colors, 0, 0, 0);        // the emblem: drawn
+  Put(mask.colors, 255, 255, 255);  // around it: the background stays
   for (uint32_t& p : mask.pixels) p = p == 0 ? 1 : 0;
   return mask;
 }
