@@ -102,7 +102,7 @@ void ClearWizardRegistry() {
 
 // A drive letter of this type, or 0 when the prefix has none.
 char DriveOfType(UINT type) {
-  for (char letter = 'C'; letter <= 'Z'; ++letter) {
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
     const char root[] = {letter, ':', '\\', '\0'};
     if (GetDriveTypeA(root) == type) return letter;
   }
@@ -576,9 +576,12 @@ TEST_F(Wizard, ChoiceWithTwoOptionsQuitsWithMinusOne) {
 
 // --- pictures of the pages, for the end-to-end run (VT_WIZARD_SHOTS set) ---
 
-// Paints the dialog, says "SCREENSHOT name" and waits until the picture is
+// Shows and paints the dialog, says "SCREENSHOT name" and waits until the picture is
 // taken (name.done).
 void Screenshot(HWND dialog, const char* name) {
+  // A dialog without the visible style shows when its loop first idles,
+  // which is after this act.
+  ShowWindow(dialog, SW_SHOW);
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string done = std::string(name) + ".done";
   printf("SCREENSHOT %s\n", name);
