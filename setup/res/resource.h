@@ -56,3 +56,19 @@
 #define IDB_ANIM_EXTRACT 176
 #define IDB_ANIM_COPY 177
 #define IDB_ANIM_RUN 179
+
+// Wizard pages and the maintenance choice
+#define IDS_INTRO_DEFAULT 3     // the welcome text when setup.cfg has none
+#define IDD_INTRO 1
+#define IDC_INTRO_TEXT 65535
+#define IDD_DEST_DIR 2
+#define IDC_DEST_DIR 101
+#define IDC_DEST_BROWSE 1009
+#define IDC_DEST_AVAILABLE 1010
+#define IDC_DEST_REQUIRED 1011
+#define IDC_PLAY_CONTROLS 1005  // the area the player's controls go into
+#define IDD_CHOICE 165
+#define IDC_CHOICE_OPTION0 1012 // ... to 1016, one radio button an option
+#define IDC_CHOICE_OPTION4 1016
+#define IDC_CHOICE_DESCRIPTION 1017
+#define IDC_CHOICE_HEADING 1021
