@@ -6,7 +6,10 @@
 #include <string>
 
 #include "setup/config/cfg_reader.h"
+#include "setup/dialogs/choice_dlg.h"
+#include "setup/dialogs/dest_dir_dlg.h"
 #include "setup/dialogs/exit_notice_dlg.h"
+#include "setup/dialogs/intro_dlg.h"
 #include "setup/dialogs/progress_dlg.h"
 #include "setup/res/resource.h"
 #include "setup/screen/screen_wnd.h"
@@ -48,15 +51,13 @@ bool CSetupVTApp::IntroMovie() {
 }
 
 bool CSetupVTApp::IntroDialog() {
-  return AskMissingPiece("The introduction dialog",
-                         "OK: the user pressed OK.\nCancel: the user cancelled.",
-                         MB_OKCANCEL) == IDOK;
+  CIntroDlg page(ScreenParent());
+  return page.DoModal() == IDOK;
 }
 
 bool CSetupVTApp::DestinationDialog() {
-  return AskMissingPiece("The destination directory dialog",
-                         "OK: the user accepted the directory.\nCancel: the user cancelled.",
-                         MB_OKCANCEL) == IDOK;
+  CDestDirDlg page(ScreenParent());
+  return page.DoModal() == IDOK;
 }
 
 int CSetupVTApp::RunInstallation() {
@@ -76,20 +77,11 @@ bool CSetupVTApp::SoftwareListHasContent() {
 }
 
 int CSetupVTApp::MaintenanceChoice(const ChoiceMenu& menu) {
-  // One question per option, in order: Yes takes it, No offers the next,
-  // Cancel (or No to the last) quits.
-  const std::string heading = LoadResString(menu.heading);
-  for (size_t i = 0; i < menu.options.size(); ++i) {
-    std::string option = LoadResString(menu.options[i]);
-    option = option.substr(0, option.find('^'));
-    const std::string question = heading + "\n\nChoose \"" + option + "\"?";
-    switch (AskMissingPiece("The maintenance choice dialog", question.c_str(), MB_YESNOCANCEL)) {
-      case IDYES: return static_cast<int>(i);
-      case IDNO: continue;
-      default: return kChoiceQuit;
-    }
-  }
-  return kChoiceQuit;
+  UINT ids[CChoiceDlg::kMaxOptions] = {};
+  for (size_t i = 0; i < menu.options.size() && i < CChoiceDlg::kMaxOptions; ++i) ids[i] = menu.options[i];
+  CChoiceDlg choice(menu.heading, ScreenParent(), ids[0], ids[1], ids[2], ids[3], ids[4]);
+  const int chosen = choice.Choose();
+  return chosen < 0 ? kChoiceQuit : chosen;
 }
 
 void CSetupVTApp::ShowExitNotice() {
