@@ -119,10 +119,11 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
   // Closes what is playing, unloads the library, clears m_bMultimedia.
   void ReleasePlayer();
   // OpenQRMPlayer of the loaded library: non-zero when playing started, 0
-  // on failure or with no library.
-  int OpenQRMPlayer(CWnd* owner, UINT flags, const std::string& path, int number, UINT controlId);
+  // on failure or with no library. Virtual: tests stand in for the player.
+  virtual int OpenQRMPlayer(CWnd* owner, UINT flags, const std::string& path, int number,
+                            UINT controlId);
   // CloseQRMPlayer of the loaded library; nothing without one.
-  void CloseQRMPlayer();
+  virtual void CloseQRMPlayer();
   // The media directory: {SRC_DIR} joined with "MediaPath".
   std::string m_strMediaDir;
   HMODULE m_hPlayer = nullptr;

@@ -51,3 +51,9 @@
 #define IDB_ANIM_EXTRACT 176
 #define IDB_ANIM_COPY 177
 #define IDB_ANIM_RUN 179
+
+// Movie dialogs
+#define IDD_INTRO_MOVIE 148
+#define IDD_LOGO_MOVIE 149
+#define IDC_MOVIE_FRAME 1006    // where the player shows the movie
+#define IDC_PLAY_CONTROLS 1005  // the area the player's controls go into
