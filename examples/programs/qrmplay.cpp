@@ -16,6 +16,7 @@
 #include <mmsystem.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "core/media/movie_file.h"
@@ -43,7 +44,9 @@ struct Playing {
   int shown = -1;
   std::vector<uint8_t> file;  // the movie's or the sound's bytes
   MovieFile movie;
-  std::vector<uint8_t> pixels;  // the frame on show, top row first
+  std::vector<uint8_t> decoded;  // the frame on show as the file has it
+  std::vector<uint8_t> pixels;   // the same as DIB rows, padded to 4 bytes
+  size_t stride = 0;
   bool sound = false;
 };
 Playing g_play;
@@ -70,8 +73,12 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
 }
 
 void ShowFrame(int frame) {
-  if (frame == g_play.shown || !g_play.movie.DecodeFrame(static_cast<size_t>(frame), g_play.pixels.data()))
+  if (frame == g_play.shown || !g_play.movie.DecodeFrame(static_cast<size_t>(frame), g_play.decoded.data()))
     return;
+  // The file's rows are packed; a DIB's rows start on 4-byte boundaries.
+  const size_t width = g_play.movie.header().width;
+  for (size_t y = 0; y < g_play.movie.header().height; ++y)
+    std::memcpy(&g_play.pixels[y * g_play.stride], &g_play.decoded[y * width], width);
   g_play.shown = frame;
   InvalidateRect(g_play.view, nullptr, FALSE);
 }
@@ -152,7 +159,9 @@ int OpenMovie(HWND owner, UINT flags, const char* path, UINT controlId) {
   const uint8_t* table = g_play.movie.colorTable();
   for (size_t i = 0; i < h.colors; ++i)
     g_info.colors[i] = {table[i * 4], table[i * 4 + 1], table[i * 4 + 2], 0};
-  g_play.pixels.assign(g_play.movie.pixelCount(), 0);
+  g_play.decoded.assign(g_play.movie.pixelCount(), 0);
+  g_play.stride = (size_t{h.width} + 3) & ~size_t{3};
+  g_play.pixels.assign(g_play.stride * h.height, 0);
 
   // The view covers the frame control (which the owner's template keeps
   // hidden) and lies above the owner's other children.
@@ -197,7 +206,9 @@ void Close() {
   g_play.shown = -1;
   g_play.movie = MovieFile();
   std::vector<uint8_t>().swap(g_play.file);
+  std::vector<uint8_t>().swap(g_play.decoded);
   std::vector<uint8_t>().swap(g_play.pixels);
+  g_play.stride = 0;
 }
 
 int Open(HWND owner, UINT flags, const char* const* path, UINT controlId) {

@@ -15,6 +15,7 @@
 #include <map>
 #include <string>
 
+#include "core/media/movie_file.h"
 #include "engine_app.h"
 #include "setup/dialogs/intro_movie_dlg.h"
 #include "setup/dialogs/logo_movie_dlg.h"
@@ -266,6 +267,57 @@ TEST_F(Player, TheIntroductionMovieStaysUntilNextOrCancel) {
     CancelPending();
   }
   EXPECT_TRUE(app.m_bMultimedia);
+}
+
+// A picture of an odd width, one colour a row, held as the last frame:
+// every row must show whole and in its place.
+TEST_F(Player, TheSamplePlayerShowsThePictureRowByRow) {
+  constexpr int kWidth = 13, kRows = 10;
+  MovieHeader h;
+  h.width = kWidth;
+  h.height = kRows;
+  h.frames = 2;
+  h.frameMs = 10;
+  h.colors = kRows;
+  std::vector<uint32_t> colors;
+  std::vector<uint8_t> rows;
+  for (int r = 0; r < kRows; ++r) {
+    colors.push_back(static_cast<uint32_t>(r * 25) << 16 | static_cast<uint32_t>(250 - r * 25) << 8 | (r * 50) % 256);
+    rows.insert(rows.end(), kWidth, static_cast<uint8_t>(r));
+  }
+  const std::vector<uint8_t> file = MovieEncode(h, colors, {std::vector<uint8_t>(rows.size(), 0), rows});
+  ASSERT_FALSE(file.empty());
+  WriteTextFile(Media("rows.vtm"), std::string(file.begin(), file.end()));
+  Ready("IntroMovie=" + Media("rows.vtm") + "\n");
+
+  CIntroMovieDlg dialog(nullptr);
+  std::vector<std::string> wrong;
+  bool seen = false;
+  After(600, [&] {
+    const HWND view = PlayerView(dialog.GetSafeHwnd());
+    if (view) {
+      seen = true;
+      RECT rc;
+      GetClientRect(view, &rc);
+      HDC dc = GetDC(view);
+      for (int r = 0; r < kRows; ++r) {
+        const int y = (2 * r + 1) * rc.bottom / (2 * kRows);
+        for (const int x : {rc.right / 20, rc.right / 2, rc.right * 19 / 20}) {
+          const COLORREF got = GetPixel(dc, x, y);
+          const uint32_t want = colors[r];
+          if (GetRValue(got) != (want >> 16 & 0xFF) || GetGValue(got) != (want >> 8 & 0xFF) ||
+              GetBValue(got) != (want & 0xFF))
+            wrong.push_back("row " + std::to_string(r) + " x " + std::to_string(x));
+        }
+      }
+      ReleaseDC(view, dc);
+    }
+    PostMessageA(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
+  });
+  After(10000, [&] { dialog.EndDialog(99); });
+  EXPECT_EQ(dialog.DoModal(), 1);
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(wrong.empty()) << wrong.size() << " wrong, first " << wrong.front();
 }
 
 TEST_F(Player, TheIntroductionMovieWithoutAPlayableFileEndsAtOnce) {
