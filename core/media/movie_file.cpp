@@ -3,23 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/media/le_bytes.h"
+
 namespace {
 
 const uint8_t kMagic[4] = {'V', 'T', 'M', 'V'};
 
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Get32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-void Put16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, static_cast<uint16_t>(v));
-  Put16(out, static_cast<uint16_t>(v >> 16));
-}
+using media_bytes::Get16;
+using media_bytes::Get32;
+using media_bytes::Put16;
+using media_bytes::Put32;
 
 MovieError CheckRanges(const MovieHeader& h) {
   if (h.width < 1 || h.width > kMovieMaxWidth || h.height < 1 || h.height > kMovieMaxHeight)
