@@ -72,3 +72,7 @@
 #define IDC_CHOICE_OPTION4 1016
 #define IDC_CHOICE_DESCRIPTION 1017
 #define IDC_CHOICE_HEADING 1021
+// Movie dialogs
+#define IDD_INTRO_MOVIE 148
+#define IDD_LOGO_MOVIE 149
+#define IDC_MOVIE_FRAME 1006    // where the player shows the movie

@@ -33,8 +33,8 @@ const uint8_t* Glyph(char c) {
   return nullptr;  // a blank
 }
 
-// Whether (x, y) from the top left of `text`, drawn `scale` times the size
-// of the glyphs with one scaled column between letters, is ink.
+}  // namespace
+
 bool InWordmark(int x, int y, const char* text, int scale) {
   if (x < 0 || y < 0 || y >= 7 * scale) return false;
   const int advance = 6 * scale;
@@ -44,7 +44,6 @@ bool InWordmark(int x, int y, const char* text, int scale) {
   const uint8_t* rows = Glyph(text[index]);
   return rows && column < 5 && (rows[y / scale] >> (4 - column) & 1);
 }
-}  // namespace
 
 uint32_t TestColor(uint32_t i) { return Rgb(255 - static_cast<int>(i), (i * 7) & 255, i); }
 

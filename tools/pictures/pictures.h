@@ -22,6 +22,12 @@ uint32_t TestPixel(int x, int y, uint16_t bitCount, uint32_t colors);
 // Colour table entry i of the test patterns as 0x00RRGGBB.
 uint32_t TestColor(uint32_t i);
 
+// Whether (x, y) from the top left of `text`, drawn `scale` times the size
+// of the glyphs (5 x 7) with one scaled column between letters, is ink.
+// The letters of "VANTORA", "INTERNET SETUP" and "SETUP" have glyphs; any
+// other character is a blank.
+bool InWordmark(int x, int y, const char* text, int scale);
+
 struct NamedPicture {
   std::string file;  // file name of the generated .bmp
   DibImage image;
