@@ -1,6 +1,7 @@
 // The full-screen window behind every dialog of the setup: made at start-up
 // (its background prepared before the configuration is looked for, its
-// window once there is one), destroyed at exit.
+// window once there is one, after the media player), destroyed at exit
+// with the player.
 #include "core/log/log_sink.h"
 #include "setup/screen/screen_wnd.h"
 #include "setup_app.h"
@@ -12,6 +13,9 @@ BOOL CSetupVTApp::PrepareScreen() {
 }
 
 BOOL CSetupVTApp::CreateScreen() {
+  // Movies and speech, when setup.cfg asks for them; failures only turn
+  // them off.
+  InitPlayer();
   if (m_pScreenWnd && m_pScreenWnd->Create()) {
     m_pMainWnd = m_pScreenWnd;
     return TRUE;

@@ -55,6 +55,7 @@ BOOL CSetupVTApp::InitInstance() {
 
 int CSetupVTApp::ExitInstance() {
   DestroyScreen();
+  ReleasePlayer();
   CloseLog();
   return m_nExitCode;
 }

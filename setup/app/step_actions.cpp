@@ -1,8 +1,6 @@
-// What each step of the sequence does on this system. Pieces of the setup
-// that this program does not have yet (movies, the wizard pages, the
-// maintenance choice) ask the person at the screen, in a plain box, how the
-// missing piece would have ended, so that every path of the sequence can be
-// walked today.
+// What each step of the sequence does: the screen's logo animation and
+// fade-in, the movies, the wizard pages, the installations and the
+// maintenance choice, each dialog modal over the setup screen.
 #include <string>
 
 #include "setup/config/cfg_reader.h"
@@ -10,22 +8,14 @@
 #include "setup/dialogs/dest_dir_dlg.h"
 #include "setup/dialogs/exit_notice_dlg.h"
 #include "setup/dialogs/intro_dlg.h"
+#include "setup/dialogs/intro_movie_dlg.h"
+#include "setup/dialogs/logo_movie_dlg.h"
 #include "setup/dialogs/progress_dlg.h"
 #include "setup/res/resource.h"
 #include "setup/screen/screen_wnd.h"
 #include "setup_app.h"
 #include "setup/status/registry.h"
 
-namespace {
-
-// Asks how a missing piece ends; returns the button pressed.
-int AskMissingPiece(const char* piece, const char* question, UINT buttons) {
-  const std::string text =
-      std::string(piece) + " is not part of this setup program yet.\n\n" + question;
-  return VTApp()->AppMessageBox(text.c_str(), buttons | MB_ICONQUESTION);
-}
-
-}  // namespace
 
 void CSetupVTApp::FadeIn() {
   if (m_pScreenWnd) m_pScreenWnd->FadeIn();
@@ -41,13 +31,14 @@ bool CSetupVTApp::AskFinishSetupFirst() {
 }
 
 void CSetupVTApp::LogoMovie() {
-  AskMissingPiece("The logo movie", "Press OK when it has played.", MB_OK);
+  // Played to its end (1) or not playable (3): the sequence goes on alike.
+  CLogoMovieDlg movie(ScreenParent());
+  movie.DoModal();
 }
 
 bool CSetupVTApp::IntroMovie() {
-  return AskMissingPiece("The introduction movie",
-                         "OK: the movie played to its end.\nCancel: the user cancelled it.",
-                         MB_OKCANCEL) == IDCANCEL;
+  CIntroMovieDlg movie(ScreenParent());
+  return movie.DoModal() == IDCANCEL;
 }
 
 bool CSetupVTApp::IntroDialog() {

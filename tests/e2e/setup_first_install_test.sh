@@ -40,7 +40,7 @@ check "the registered name" "Ann Example" "$(vt_reg_query "$PRODUCT_KEY" TrueUse
 runonce=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce' /v VTSetup 2>/dev/null | tr -d '\r' | grep -c VTSetup)
 check "the run-once value exists" 1 "$runonce"
 check "the run-once value is empty" "" "$(vt_reg_query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce' VTSetup)"
-for shot in intro destination folder_browser user_path registration software exit_notice; do
+for shot in logo_movie intro_movie intro destination folder_browser user_path registration software exit_notice; do
   [ -s "$VT_SHOTS/$shot.png" ] || { echo "FAIL: no screenshot $shot"; fail=1; }
 done
 
