@@ -76,8 +76,8 @@ BOOL CFolderBrowserDlg::OnInitDialog() {
   m_hRoot = Insert(nullptr, "My Computer", kImageRoot, kImageRoot, false);
 
   // The system lists the drives into the hidden list box as "[-c-]".
-  char spec[MAX_PATH] = "*.*";
-  DlgDirListA(m_hWnd, spec, IDC_BROWSE_DRIVES, 0, DDL_DRIVES | DDL_EXCLUSIVE);
+  char pattern[MAX_PATH] = "*.*";
+  DlgDirListA(m_hWnd, pattern, IDC_BROWSE_DRIVES, 0, DDL_DRIVES | DDL_EXCLUSIVE);
   const int count = static_cast<int>(SendDlgItemMessageA(m_hWnd, IDC_BROWSE_DRIVES, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char entry[64] = "";

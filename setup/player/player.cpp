@@ -60,20 +60,22 @@ int CSetupVTApp::InitPlayer() {
       failure = "LoadLibrary failed for QRMPlay.DLL";
       break;
     }
-    m_pfnOpenPlayer = GetProcAddress(m_hPlayer, "OpenQRMPlayer");
-    if (!m_pfnOpenPlayer) {
-      failure = "GetProcAddress failed for OpenPlayer";
-      break;
-    }
-    m_pfnOpenPlayerEx = GetProcAddress(m_hPlayer, "OpenQRMPlayerEx");
-    if (!m_pfnOpenPlayerEx) {
-      failure = "GetProcAddress failed for OpenPlayerEx";
-      break;
-    }
-    m_pfnClosePlayer = GetProcAddress(m_hPlayer, "CloseQRMPlayer");
-    if (!m_pfnClosePlayer) {
-      failure = "GetProcAddress failed for ClosePlayer";
-      break;
+    // Looked up in this order; the first missing entry names the failure.
+    const struct {
+      const char* name;
+      FARPROC* entry;
+      const char* failure;
+    } lookups[] = {
+        {"OpenQRMPlayer", &m_pfnOpenPlayer, "GetProcAddress failed for OpenPlayer"},
+        {"OpenQRMPlayerEx", &m_pfnOpenPlayerEx, "GetProcAddress failed for OpenPlayerEx"},
+        {"CloseQRMPlayer", &m_pfnClosePlayer, "GetProcAddress failed for ClosePlayer"},
+    };
+    for (const auto& lookup : lookups) {
+      *lookup.entry = GetProcAddress(m_hPlayer, lookup.name);
+      if (!*lookup.entry) {
+        failure = lookup.failure;
+        break;
+      }
     }
   } while (false);
 

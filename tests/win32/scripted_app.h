@@ -40,6 +40,14 @@ inline void ClearSetupRegistry() {
   SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\QRM_internal");
 }
 
+// A Linux path as the programs under Wine see it: through drive Z:.
+inline std::string FromLinux(const std::string& path) {
+  std::string windows = "Z:" + path;
+  for (char& c : windows)
+    if (c == '/') c = '\\';
+  return windows;
+}
+
 // Removes a folder and everything in it (nothing when it is not there).
 inline void RemoveTree(const std::string& path) {
   std::string from = path;

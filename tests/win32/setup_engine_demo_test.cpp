@@ -15,12 +15,7 @@ namespace {
 constexpr const char* kRoot = "c:\\vtdemo";
 
 // The demo CD as Wine shows a Linux folder: through drive Z:.
-std::string DemoCd() {
-  std::string path = std::string("Z:") + VT_DEMO_CD;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+std::string DemoCd() { return FromLinux(VT_DEMO_CD); }
 
 std::string LinkTarget(const std::string& file, std::string* args) {
   CoInitialize(nullptr);

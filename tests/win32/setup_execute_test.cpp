@@ -12,12 +12,7 @@
 namespace {
 
 // The sample installer on the demo CD, seen through drive Z:.
-std::string Installer() {
-  std::string path = std::string("Z:") + VT_DEMO_CD + "/tools/setup.exe";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+std::string Installer() { return FromLinux(std::string(VT_DEMO_CD) + "/tools/setup.exe"); }
 
 std::string State(const char* key) {
   const DWORD v = ReadProductDword(HKEY_CURRENT_USER, 28, key);

@@ -23,13 +23,6 @@
 
 namespace {
 
-std::string FromLinux(const std::string& path) {
-  std::string windows = "Z:" + path;
-  for (char& c : windows)
-    if (c == '/') c = '\\';
-  return windows;
-}
-
 std::string Product(const char* name) {
   std::string value;
   return ReadProductString(HKEY_CURRENT_USER, 12, name, value) ? value : "none";

@@ -17,12 +17,7 @@
 
 namespace {
 
-std::string DemoCd(const char* file) {
-  std::string path = std::string("Z:") + VT_DEMO_CD + "/" + file;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+std::string DemoCd(const char* file) { return FromLinux(std::string(VT_DEMO_CD) + "/" + file); }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
