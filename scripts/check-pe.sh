@@ -8,8 +8,9 @@
 #   check-pe.sh [OPTIONS] FILE...   check the named files
 #   check-pe.sh TREE                check a build tree's shipped programs:
 #                                   setupvt.exe (which must import
-#                                   QRMGUI.dll), QRMGUI.dll and, once it is
-#                                   built, cdmenu.exe (which may)
+#                                   QRMGUI.dll), QRMGUI.dll and cdmenu.exe
+#                                   (which must import winmm.dll, for its
+#                                   sounds)
 # Options:
 #   --arch i686|x86_64   the machine (default i686; a TREE says its own)
 #   --objdump PROG       the objdump to read headers with (default the
@@ -136,7 +137,7 @@ check_tree() {
   needs=() allow=()
   check_file "$tree/gui/QRMGUI.dll" || status=1
   if [ -e "$tree/cdmenu/cdmenu.exe" ]; then
-    needs=() allow=(QRMGUI.dll)
+    needs=(winmm.dll) allow=()
     check_file "$tree/cdmenu/cdmenu.exe" || status=1
   fi
   return $status

@@ -201,6 +201,13 @@ void ExpectRect(Robot& robot, const RobotStep& step) {
                 RectText(expected) + ", found " + RectText(found));
 }
 
+void ExpectShown(Robot& robot, const RobotStep& step, bool shown) {
+  if ((IsWindowVisible(robot.Control(Number(step, 0))) != FALSE) != shown)
+    Robot::Fail(ControlName(step) + (shown ? " is hidden" : " is shown"));
+}
+void ExpectVisible(Robot& robot, const RobotStep& step) { ExpectShown(robot, step, true); }
+void ExpectHidden(Robot& robot, const RobotStep& step) { ExpectShown(robot, step, false); }
+
 void Dump(Robot& robot, const RobotStep&) { std::printf("%s", DumpTree(robot.Current()).c_str()); }
 
 struct HandlerRow {
@@ -224,6 +231,8 @@ constexpr HandlerRow kHandlers[] = {
     {"sleep", SleepFor},
     {"screenshot-mark", ScreenshotMark},
     {"expect-rect", ExpectRect},
+    {"expect-visible", ExpectVisible},
+    {"expect-hidden", ExpectHidden},
     {"dump", Dump},
 };
 

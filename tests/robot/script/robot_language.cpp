@@ -43,6 +43,8 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
       {"expect-rect",
        {{K::Target, "ID|window"}, {K::Pixels, "X"}, {K::Pixels, "Y"}, {K::Pixels, "W"}, {K::Pixels, "H"}},
        "the control's (or the window's) rectangle in screen pixels"},
+      {"expect-visible", {{K::Id, "ID"}}, "the control is shown (its window and every parent visible)"},
+      {"expect-hidden", {{K::Id, "ID"}}, "the control is hidden"},
       {"dump", {}, "print the current window's controls: class, id, text, rectangle"},
   };
   return commands;
