@@ -43,15 +43,16 @@ mouse() { # ACTION X Y (client pixels of the launcher)
   esac
   sleep 0.3
 }
-# same_pixels SHOT BITMAP X Y W H: the shot's client rectangle (X, Y, W, H)
-# shows the bitmap's top-left W x H pixels exactly.
+# same_pixels SHOT BITMAP X Y W H [BX BY]: the shot's client rectangle
+# (X, Y, W, H) shows the bitmap's W x H pixels from (BX, BY), by default its
+# top left, exactly.
 same_pixels() {
   local shot=$VT_SHOTS/$1.png bmp=$pictures/$2 origin diff
   origin=$(xdotool getwindowgeometry "$(desktop_window)" 2>/dev/null | awk '/Position/ {print $2}')
   local ox=${origin%,*} oy=${origin#*,}
   [ -n "$ox" ] || ox=0 oy=0
   convert "$shot" -crop "$5x$6+$((ox + client_x + $3))+$((oy + client_y + $4))" +repage "crop-$1-$2.png"
-  convert "$bmp" -crop "$5x$6+0+0" +repage "want-$1-$2.png"
+  convert "$bmp" -crop "$5x$6+${7:-0}+${8:-0}" +repage "want-$1-$2.png"
   diff=$(compare -metric AE "crop-$1-$2.png" "want-$1-$2.png" null: 2>&1)
   [ "$diff" = 0 ] || { echo "FAIL: $1: $2 differs in $diff pixels at $3,$4 ${5}x$6"; fail=1; }
 }
@@ -78,11 +79,13 @@ vt_robot "$here/scenarios/launcher_pages.scn" || { echo "FAIL: the robot failed 
 vt_wait_bg "$launcher" 20
 check "exit code after a start" 0 "$?"
 same_pixels page1 cdmenu116.bmp 0 32 323 90        # button 0, normal
-same_pixels page1 cdmenu108.bmp 100 200 300 150   # the page picture around the buttons
+same_pixels page1 cdmenu108.bmp 100 200 300 150 100 200  # the page picture around the buttons
 same_pixels hover cdmenu113.bmp 0 32 323 90        # focused under the mouse
 same_pixels press cdmenu110.bmp 0 32 323 90        # pressed
-same_pixels hover_inactive cdmenu117.bmp 353 0 245 78  # not focused: the launcher was not active
-same_pixels page2 cdmenu118.bmp 200 200 200 150
+# Button 1 right of the other program's window: not focused, since the
+# launcher was not active.
+same_pixels hover_inactive cdmenu117.bmp 383 0 215 78 30 0
+same_pixels page2 cdmenu118.bmp 200 200 200 150 200 200
 same_pixels page2 cdmenu124.bmp 221 32 158 66      # button 2, normal
 check "the program the browser button started" 'E:\ie\Msie.exe|E:\ie|E:\ie\Msie.exe' "$(tr -d '\r' <"$started")"
 
