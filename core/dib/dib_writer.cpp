@@ -14,8 +14,9 @@ std::vector<uint8_t> DibMakePacked(const DibImage& image) {
   h.biCompression = kDibRgb;
   h.biClrUsed = image.clrUsed;
   uint32_t stride = DibRowStride(image.width, image.bitCount);
-  h.biSizeImage = stride * static_cast<uint32_t>(image.height);
-  std::vector<uint8_t> out(kDibInfoHeaderSize + image.colors.size() + h.biSizeImage, 0);
+  const uint32_t imageSize = stride * static_cast<uint32_t>(image.height);
+  h.biSizeImage = image.writeSizeImage ? imageSize : 0;
+  std::vector<uint8_t> out(kDibInfoHeaderSize + image.colors.size() + imageSize, 0);
   DibWriteInfoHeader(h, out.data());
   std::copy(image.colors.begin(), image.colors.end(), out.begin() + kDibInfoHeaderSize);
   uint8_t* bits = out.data() + kDibInfoHeaderSize + image.colors.size();

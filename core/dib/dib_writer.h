@@ -11,6 +11,8 @@ struct DibImage {
   int32_t height = 0;  // rows bottom-up
   uint16_t bitCount = 8;
   uint32_t clrUsed = 0;  // written as biClrUsed
+  // False writes biSizeImage as 0, which an uncompressed picture may have.
+  bool writeSizeImage = true;
   // RGB colour table entries as blue, green, red, 0 (the file's order).
   std::vector<uint8_t> colors;
   // Pixel values, row 0 the bottom row, width * height of them.

@@ -15,6 +15,28 @@ void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), 
 
 constexpr uint16_t kPcm = 1;
 
+// The header of a mono PCM file whose "data" chunk holds `dataSize` bytes
+// (and its pad byte when that is odd, counted in the RIFF size only).
+std::vector<uint8_t> MonoHeader(uint32_t sampleRate, uint16_t bitsPerSample, uint32_t dataSize) {
+  const uint16_t blockAlign = bitsPerSample / 8;
+  std::vector<uint8_t> out;
+  out.reserve(44 + dataSize + 1);
+  PutTag(out, "RIFF");
+  Put32(out, 36 + dataSize + (dataSize & 1));
+  PutTag(out, "WAVE");
+  PutTag(out, "fmt ");
+  Put32(out, 16);
+  Put16(out, kPcm);
+  Put16(out, 1);
+  Put32(out, sampleRate);
+  Put32(out, sampleRate * blockAlign);
+  Put16(out, blockAlign);
+  Put16(out, bitsPerSample);
+  PutTag(out, "data");
+  Put32(out, dataSize);
+  return out;
+}
+
 }  // namespace
 
 bool WaveCheck(const uint8_t* data, size_t size, WaveFormat* format) {
@@ -56,22 +78,14 @@ bool WaveCheck(const uint8_t* data, size_t size, WaveFormat* format) {
 }
 
 std::vector<uint8_t> WaveEncodeMono16(const std::vector<int16_t>& samples, uint32_t sampleRate) {
-  const uint32_t dataSize = static_cast<uint32_t>(samples.size() * 2);
-  std::vector<uint8_t> out;
-  out.reserve(44 + dataSize);
-  PutTag(out, "RIFF");
-  Put32(out, 36 + dataSize);
-  PutTag(out, "WAVE");
-  PutTag(out, "fmt ");
-  Put32(out, 16);
-  Put16(out, kPcm);
-  Put16(out, 1);
-  Put32(out, sampleRate);
-  Put32(out, sampleRate * 2);
-  Put16(out, 2);
-  Put16(out, 16);
-  PutTag(out, "data");
-  Put32(out, dataSize);
+  std::vector<uint8_t> out = MonoHeader(sampleRate, 16, static_cast<uint32_t>(samples.size() * 2));
   for (int16_t s : samples) Put16(out, static_cast<uint16_t>(s));
+  return out;
+}
+
+std::vector<uint8_t> WaveEncodeMono8(const std::vector<uint8_t>& samples, uint32_t sampleRate) {
+  std::vector<uint8_t> out = MonoHeader(sampleRate, 8, static_cast<uint32_t>(samples.size()));
+  out.insert(out.end(), samples.begin(), samples.end());
+  if (samples.size() & 1) out.push_back(0);
   return out;
 }

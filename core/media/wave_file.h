@@ -21,3 +21,7 @@ bool WaveCheck(const uint8_t* data, size_t size, WaveFormat* format = nullptr);
 
 // A mono 16-bit PCM file of the samples at the rate.
 std::vector<uint8_t> WaveEncodeMono16(const std::vector<int16_t>& samples, uint32_t sampleRate);
+// A mono 8-bit PCM file of the samples at the rate. 8-bit samples are
+// unsigned: 128 is silence. An odd count gets the pad byte that keeps the
+// chunk at an even length.
+std::vector<uint8_t> WaveEncodeMono8(const std::vector<uint8_t>& samples, uint32_t sampleRate);

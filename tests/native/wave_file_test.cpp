@@ -18,18 +18,39 @@ void Put16(std::vector<uint8_t>& file, size_t at, uint16_t v) {
 
 std::vector<uint8_t> Sample() { return WaveEncodeMono16({0, 1000, -1000, 32767, -32768}, 11025); }
 
+// The check accepts the file and reads back a mono format of these values.
+void ExpectMono(const std::vector<uint8_t>& file, uint16_t bits, uint32_t rate, uint32_t dataSize) {
+  WaveFormat f;
+  ASSERT_TRUE(WaveCheck(file.data(), file.size(), &f));
+  EXPECT_EQ(f.channels, 1);
+  EXPECT_EQ(f.sampleRate, rate);
+  EXPECT_EQ(f.bitsPerSample, bits);
+  EXPECT_EQ(f.dataSize, dataSize);
+}
+
 TEST(WaveFile, TheWriterMakesFilesTheCheckAccepts) {
   const std::vector<uint8_t> file = Sample();
   ASSERT_EQ(file.size(), 44u + 10u);
   EXPECT_EQ(std::memcmp(file.data(), "RIFF", 4), 0);
-  WaveFormat f;
-  ASSERT_TRUE(WaveCheck(file.data(), file.size(), &f));
-  EXPECT_EQ(f.channels, 1);
-  EXPECT_EQ(f.sampleRate, 11025u);
-  EXPECT_EQ(f.bitsPerSample, 16);
-  EXPECT_EQ(f.dataSize, 10u);
+  ExpectMono(file, 16, 11025, 10);
   EXPECT_EQ(file[44 + 6], 0xFF);  // 32767, little-endian
   EXPECT_EQ(file[44 + 7], 0x7F);
+}
+
+TEST(WaveFile, EightBitFilesKeepTheirUnsignedSamplesAndAnEvenChunk) {
+  // Three samples: an odd count, so the data chunk gets its pad byte, which
+  // the RIFF size counts and the data size does not.
+  const std::vector<uint8_t> file = WaveEncodeMono8({128, 255, 0}, 22255);
+  ASSERT_EQ(file.size(), 44u + 3u + 1u);
+  EXPECT_EQ(file[4] | file[5] << 8, static_cast<int>(file.size()) - 8);
+  ExpectMono(file, 8, 22255, 3);
+  EXPECT_EQ(file[28] | file[29] << 8 | file[30] << 16, 22255);  // bytes a second: one a sample
+  EXPECT_EQ(file[32], 1);                                      // block size
+  EXPECT_EQ(std::vector<uint8_t>(file.begin() + 44, file.begin() + 47), (std::vector<uint8_t>{128, 255, 0}));
+
+  const std::vector<uint8_t> even = WaveEncodeMono8({128, 128}, 8000);
+  EXPECT_EQ(even.size(), 46u);
+  EXPECT_TRUE(WaveCheck(even.data(), even.size()));
 }
 
 TEST(WaveFile, FormatsThePlayerCannotHandOnAreRefused) {

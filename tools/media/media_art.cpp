@@ -88,18 +88,14 @@ std::vector<uint8_t> MakeMovie(const Scene& s) {
   return MovieEncode(h, colors, frames);
 }
 
-// A chime: each note a sine with a soft overtone, struck and decaying.
-struct Note {
-  double hz, start, length;
-};
+}  // namespace
 
-std::vector<uint8_t> MakeChime(const std::vector<Note>& notes) {
-  constexpr uint32_t kRate = 11025;
+std::vector<uint8_t> MakeChime(const std::vector<Note>& notes, uint32_t sampleRate) {
   double end = 0;
   for (const Note& n : notes) end = std::max(end, n.start + n.length);
-  std::vector<int16_t> samples(static_cast<size_t>(end * kRate) + 1);
+  std::vector<int16_t> samples(static_cast<size_t>(end * sampleRate) + 1);
   for (size_t i = 0; i < samples.size(); ++i) {
-    const double time = static_cast<double>(i) / kRate;
+    const double time = static_cast<double>(i) / sampleRate;
     double sum = 0;
     for (const Note& n : notes) {
       const double local = time - n.start;
@@ -110,10 +106,8 @@ std::vector<uint8_t> MakeChime(const std::vector<Note>& notes) {
     }
     samples[i] = static_cast<int16_t>(std::clamp(sum * 9000.0, -32767.0, 32767.0));
   }
-  return WaveEncodeMono16(samples, kRate);
+  return WaveEncodeMono16(samples, sampleRate);
 }
-
-}  // namespace
 
 std::vector<NamedMedia> GeneratedMedia() {
   const Scene logo = {157, 144, 36, 80, 78, 58, 40, "VANTORA", 3, 112, false};
@@ -121,7 +115,7 @@ std::vector<NamedMedia> GeneratedMedia() {
   return {
       {"logo.vtm", MakeMovie(logo)},
       {"intro.vtm", MakeMovie(intro)},
-      {"intro.wav", MakeChime({{523.25, 0.0, 0.9}, {659.25, 0.25, 0.9}, {783.99, 0.5, 0.9}})},
-      {"dir.wav", MakeChime({{783.99, 0.0, 0.8}, {587.33, 0.2, 0.9}})},
+      {"intro.wav", MakeChime({{523.25, 0.0, 0.9}, {659.25, 0.25, 0.9}, {783.99, 0.5, 0.9}}, 11025)},
+      {"dir.wav", MakeChime({{783.99, 0.0, 0.8}, {587.33, 0.2, 0.9}}, 11025)},
   };
 }
