@@ -6,56 +6,14 @@
 # program started in which folder (VT_SAMPLE_LOG).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../wine/robot.sh"
-command -v xdotool >/dev/null || { echo "FAIL: xdotool is missing (scripts/deps.sh installs it)"; exit 1; }
+source "$here/launcher_env.sh"
 vt_e2e_begin launcher-menu || exit 1
 fail=0
-check() { [ "$2" = "$3" ] || { echo "FAIL: $1: expected '$2', found '$3'"; fail=1; }; }
-
-pictures=$VT_BUILD/pictures
-sample=$VT_BUILD/examples/sample_installer.exe
-make_cd() { # FOLDER TARGET...: the launcher at FOLDER's root, samples at the targets
-  local folder=$1 target
-  shift
-  mkdir -p "$folder" && cp "$VT_BUILD/cdmenu/cdmenu.exe" "$folder/"
-  for target in "$@"; do
-    mkdir -p "$folder/$(dirname "$target")" && cp "$sample" "$folder/$target"
-  done
-}
 make_cd cd Brightwall/Setup.exe Pw/Setup.exe ie/Msie.exe Corvane/Setup.exe
 vt_drive e: cd cdrom
 export VT_SAMPLE_LOG='C:\started.log'
 started="$(vt_drive_c)/started.log"
 
-# The launcher's client area starts at (101, 100) of the desktop (window at
-# 97, 77, a 4-pixel sizing frame, a 19-pixel caption); Wine's desktop is an
-# X window whose own origin the screenshots include.
-client_x=101 client_y=100
-desktop_window() { xdotool search --name "Wine desktop" 2>/dev/null | tail -n 1; }
-mouse() { # ACTION X Y (client pixels of the launcher)
-  local d
-  d=$(desktop_window)
-  xdotool mousemove ${d:+--window "$d"} $((client_x + $2)) $((client_y + $3))
-  case $1 in
-    down) xdotool mousedown 1 ;;
-    up) xdotool mouseup 1 ;;
-    click) xdotool click 1 ;;
-  esac
-  sleep 0.3
-}
-# same_pixels SHOT BITMAP X Y W H [BX BY]: the shot's client rectangle
-# (X, Y, W, H) shows the bitmap's W x H pixels from (BX, BY), by default its
-# top left, exactly.
-same_pixels() {
-  local shot=$VT_SHOTS/$1.png bmp=$pictures/$2 origin diff
-  origin=$(xdotool getwindowgeometry "$(desktop_window)" 2>/dev/null | awk '/Position/ {print $2}')
-  local ox=${origin%,*} oy=${origin#*,}
-  [ -n "$ox" ] || ox=0 oy=0
-  convert "$shot" -crop "$5x$6+$((ox + client_x + $3))+$((oy + client_y + $4))" +repage "crop-$1-$2.png"
-  convert "$bmp" -crop "$5x$6+${7:-0}+${8:-0}" +repage "want-$1-$2.png"
-  diff=$(compare -metric AE "crop-$1-$2.png" "want-$1-$2.png" null: 2>&1)
-  [ "$diff" = 0 ] || { echo "FAIL: $1: $2 differs in $diff pixels at $3,$4 ${5}x$6"; fail=1; }
-}
 
 vt_robot_mark() {
   case $1 in
