@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the setup program on the demo CD under Wine, as Windows 95: a first
+# Runs the setup program on the demo CD under Wine, as Windows 95 (from
+# E:\Brightwall\setup.exe, where the disc's launcher starts it): a first
 # installation, then a maintenance run, printing the status record after
 # each. With a display and a person at it (DISPLAY set, VT_DEMO_ROBOT unset)
 # you answer the windows yourself; otherwise the UI robot does, on a virtual
@@ -14,11 +15,11 @@ if [ -z "${VT_BUILD:-}" ]; then
   tree=$("$root/scripts/wine-mode.sh" --tree) || exit 1
   export VT_BUILD=$root/build/$tree
 fi
-if [ ! -f "$VT_BUILD/media/cd/setup.exe" ]; then
-  echo "demo.sh: no demo CD in $VT_BUILD/media/cd (./scripts/build.sh $(basename "$VT_BUILD"), or make demo)" >&2
+source "$root/tests/e2e/setup_env.sh" || exit 1
+if [ ! -f "$VT_DEMO_SETUP/setup.exe" ]; then
+  echo "demo.sh: no demo CD in $VT_DEMO_CD (./scripts/build.sh $(basename "$VT_BUILD"), or make demo)" >&2
   exit 1
 fi
-source "$root/tests/e2e/setup_env.sh" || exit 1
 echo "The demo CD of $VT_BUILD, in a $WINEARCH prefix"
 
 interactive=0
@@ -38,7 +39,7 @@ show_status() {
 run_setup() { # WHAT SCENARIO
   echo "== $1 =="
   if [ "$interactive" -eq 1 ]; then
-    vt_run 'E:\setup.exe'
+    vt_run "$VT_SETUP_EXE"
     SETUP_RC=$?
   else
     vt_setup_run "$2" 120

@@ -25,7 +25,8 @@ else()
   set(vtpack_dep ${VT_VTPACK})
 endif()
 
-get_property(VT_MEDIA_CD GLOBAL PROPERTY VT_MEDIA_CD)
+# Included from examples/CMakeLists.txt: the archives go beside the setup
+# program, into VT_MEDIA_SETUP.
 set(packed ${CMAKE_CURRENT_LIST_DIR})
 
 # client.z: path names, so the help folder comes out as a folder.
@@ -35,9 +36,9 @@ set(client_sources)
 foreach(f ${client_files})
   list(APPEND client_sources ${packed}/client/${f})
 endforeach()
-add_custom_command(OUTPUT ${VT_MEDIA_CD}/client.z
-                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
-                   COMMAND ${VT_VTPACK} create --paths --literals ascii ${VT_MEDIA_CD}/client.z ${client_files}
+add_custom_command(OUTPUT ${VT_MEDIA_SETUP}/client.z
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_SETUP}
+                   COMMAND ${VT_VTPACK} create --paths --literals ascii ${VT_MEDIA_SETUP}/client.z ${client_files}
                    WORKING_DIRECTORY ${packed}/client
                    DEPENDS ${client_sources} ${vtpack_dep} VERBATIM)
 
@@ -50,10 +51,11 @@ add_custom_command(OUTPUT ${screen}
                    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/screen
                    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/pictures/screen.bmp ${screen}
                    DEPENDS vt_pictures ${CMAKE_BINARY_DIR}/pictures/screen.bmp VERBATIM)
-add_custom_command(OUTPUT ${VT_MEDIA_CD}/VTScreen.z
-                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_CD}
-                   COMMAND ${VT_VTPACK} create ${VT_MEDIA_CD}/VTScreen.z Screen.qrm
+add_custom_command(OUTPUT ${VT_MEDIA_SETUP}/VTScreen.z
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${VT_MEDIA_SETUP}
+                   COMMAND ${VT_VTPACK} create ${VT_MEDIA_SETUP}/VTScreen.z Screen.qrm
                    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/screen
                    DEPENDS ${screen} ${vtpack_dep} VERBATIM)
 
-add_custom_target(demo_packed ALL DEPENDS ${VT_MEDIA_CD}/client.z ${VT_MEDIA_CD}/VTScreen.z)
+set(VT_PACKED_OUTPUTS ${VT_MEDIA_SETUP}/client.z ${VT_MEDIA_SETUP}/VTScreen.z)
+add_custom_target(demo_packed ALL DEPENDS ${VT_PACKED_OUTPUTS})

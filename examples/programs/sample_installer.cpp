@@ -7,6 +7,15 @@
 //                            exit at once (the child does the rest)
 //   /exit CODE               end with CODE
 // Unknown words end it with 2. Quote words with blanks.
+//
+// With no words at all, as the CD launcher starts the installers on the
+// disc, it shows a window of its own for 4 seconds, titled after its file
+// name ("Msie - sample installer"), saying which program it is and which
+// folder it runs in, and ends with 0.
+//
+// Whatever its command line, when VT_SAMPLE_LOG names a file it first
+// appends one line there: "MODULE|CURRENT DIRECTORY|COMMAND LINE", CR LF
+// ended, so that a test can tell which program was started where and how.
 #include <windows.h>
 
 #include <cstdio>
@@ -15,13 +24,28 @@
 
 namespace {
 
+constexpr DWORD kStandInMs = 4000;
+constexpr int kTextId = 100;
+
 std::string Quoted(const char* word) {
   std::string w = word;
   return w.find(' ') == std::string::npos && !w.empty() ? w : "\"" + w + "\"";
 }
 
+std::string ModulePath() {
+  char self[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  return self;
+}
+
+std::string CurrentDirectory() {
+  char dir[MAX_PATH] = "";
+  GetCurrentDirectoryA(MAX_PATH, dir);
+  return dir;
+}
+
 LRESULT CALLBACK SampleProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
+  if (message == WM_PAINT && !GetDlgItem(hwnd, kTextId)) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT rc;
@@ -34,7 +58,9 @@ LRESULT CALLBACK SampleProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void ShowWindowFor(const char* title, const char* cls, DWORD ms) {
+// A window of that title and class for `ms` milliseconds, or until it is
+// closed; with `text`, the window says so in a static control.
+void ShowWindowFor(const char* title, const char* cls, DWORD ms, const char* text = nullptr) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = SampleProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -42,17 +68,48 @@ void ShowWindowFor(const char* title, const char* cls, DWORD ms) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = cls;
   RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, cls, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 120, 360, 140,
+  HWND hwnd = CreateWindowExA(0, cls, title, WS_OVERLAPPEDWINDOW, 120, 120, text ? 440 : 360, text ? 160 : 140,
                               nullptr, nullptr, wc.hInstance, nullptr);
+  if (!hwnd) return;
+  if (text) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, 12, 12, rc.right - 24, rc.bottom - 24,
+                    hwnd, reinterpret_cast<HMENU>(kTextId), wc.hInstance, nullptr);
+  }
+  ShowWindow(hwnd, SW_SHOW);  // whole, text and all, when it first shows
   // A message loop that waits for input, as installers have, so that the
-  // setup sees the program idle once its window is up.
+  // setup sees the program idle once its window is up. Closing the window
+  // ends it early.
   SetTimer(hwnd, 1, ms, nullptr);
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (IsWindow(hwnd) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (msg.message == WM_TIMER && msg.hwnd == hwnd) break;
     DispatchMessageA(&msg);
   }
-  DestroyWindow(hwnd);
+  if (IsWindow(hwnd)) DestroyWindow(hwnd);
+}
+
+// The stand-in a user of the demo CD sees: which program this is, and where.
+void ShowStandIn() {
+  const std::string self = ModulePath();
+  const std::string file = self.substr(self.find_last_of("\\/:") + 1);
+  const std::string stem = file.substr(0, file.rfind('.'));
+  const std::string title = stem + " - sample installer";
+  const std::string text = "This is " + file + ", a sample installer of the Vantora demo CD.\r\n" +
+                           "It runs in " + CurrentDirectory() + " and installs nothing.";
+  ShowWindowFor(title.c_str(), "VtSampleInstaller", kStandInMs, text.c_str());
+}
+
+// One line for VT_SAMPLE_LOG, when the environment names a file.
+void AppendStartLog() {
+  char path[MAX_PATH];
+  const DWORD n = GetEnvironmentVariableA("VT_SAMPLE_LOG", path, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return;
+  std::FILE* f = std::fopen(path, "ab");
+  if (!f) return;
+  std::fprintf(f, "%s|%s|%s\r\n", ModulePath().c_str(), CurrentDirectory().c_str(), GetCommandLineA());
+  std::fclose(f);
 }
 
 bool WriteMarker(const char* path) {
@@ -63,9 +120,7 @@ bool WriteMarker(const char* path) {
 }
 
 int StartChild(int first, int argc, char** argv) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string line = Quoted(self);
+  std::string line = Quoted(ModulePath().c_str());
   for (int i = first; i < argc; ++i) line += " " + Quoted(argv[i]);
   STARTUPINFOA si{};
   si.cb = sizeof si;
@@ -79,8 +134,13 @@ int StartChild(int first, int argc, char** argv) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  AppendStartLog();
   const int argc = __argc;
   char** argv = __argv;
+  if (argc <= 1) {
+    ShowStandIn();
+    return 0;
+  }
   for (int i = 1; i < argc; ++i) {
     const std::string word = argv[i];
     const int left = argc - i - 1;

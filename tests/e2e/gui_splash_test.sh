@@ -11,11 +11,11 @@ vt_stop
 vt_start
 pictures=$VT_BUILD/pictures
 
-# run_splash NAME: starts E:\setup.exe, lets the robot find and photograph
+# run_splash NAME: starts the setup on the CD, lets the robot find and photograph
 # the splash, then ends the program.
 run_splash() {
   rm -f "$VT_SHOTS/splash.png"
-  vt_bg 'E:\setup.exe'
+  vt_bg "$VT_SETUP_EXE"
   local pid=$VT_BG_PID
   vt_robot "$here/scenarios/splash_shown.scn" || { echo "FAIL: robot ($1)"; fail=1; }
   vt_wait_bg "$pid" 1 >/dev/null
@@ -35,7 +35,7 @@ run_splash splash_file
 check "pixels differing from splash.bmp" 0 "$(differing_pixels "$VT_SHOTS/splash_file.png" "$pictures/splash.bmp")"
 
 echo "== no splash.bmp: resource 150 =="
-mkdir -p cd-nosplash && cp -r "$VT_BUILD/media/cd/." cd-nosplash/ && rm cd-nosplash/splash.bmp
+mkdir -p cd-nosplash && cp -r "$VT_DEMO_CD/." cd-nosplash/ && rm cd-nosplash/Brightwall/splash.bmp
 vt_drive e: cd-nosplash cdrom
 vt_start
 run_splash splash_resource
@@ -43,7 +43,7 @@ check "pixels differing from resource 150" 0 "$(differing_pixels "$VT_SHOTS/spla
 
 echo "== SkipSplash 1 =="
 set_switch SkipSplash 1
-vt_bg 'E:\setup.exe'
+vt_bg "$VT_SETUP_EXE"
 pid=$VT_BG_PID
 vt_robot "$here/scenarios/splash_skipped.scn" || { echo "FAIL: robot (SkipSplash)"; fail=1; }
 vt_wait_bg "$pid" 1 >/dev/null

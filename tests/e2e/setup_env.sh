@@ -4,30 +4,20 @@ source "$here/../wine/robot.sh"
 
 STATUS_KEY='HKCU\Software\CorvaneNetwork\Vantora\Status'
 PRODUCT_KEY='HKCU\Software\CorvaneNetwork\Vantora'
-fail=0
-check() { # DESCRIPTION EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    echo "ok: $1 ($3)"
-  else
-    echo "FAIL: $1: expected '$2', got '$3'"
-    fail=1
-  fi
-}
+source "$here/checks.sh"
 
-# check_log FILE TEXT DESCRIPTION: the developer log holds TEXT.
-check_log() {
-  if grep -qF -- "$2" "$1" 2>/dev/null; then
-    echo "ok: $3"
-  else
-    echo "FAIL: $3: '$2' not in $1"
-    fail=1
-  fi
-}
+# The demo CD on this machine: VT_DEMO_CD is the disc's root (the built one
+# unless the caller names another, such as a disc image's extracted files),
+# VT_DEMO_SETUP the provider's setup folder on it, and VT_SETUP_EXE that
+# setup as the programs see it with the disc in drive E:.
+VT_DEMO_CD=${VT_DEMO_CD:-$VT_BUILD/media/cd}
+VT_DEMO_SETUP=$VT_DEMO_CD/Brightwall
+VT_SETUP_EXE='E:\Brightwall\setup.exe'
 
 # vt_setup_begin NAME: a fresh prefix with the demo CD as drive E:.
 vt_setup_begin() {
   vt_e2e_begin "$1" || return 1
-  vt_drive e: "$VT_BUILD/media/cd" cdrom
+  vt_drive e: "$VT_DEMO_CD" cdrom
   vt_start
 }
 
@@ -46,11 +36,11 @@ vt_drive_program() {
   [ "$ROBOT_RC" -eq 0 ] || { echo "FAIL: the robot failed in $(basename "$scenario")"; fail=1; }
 }
 
-# vt_setup_run SCENARIO SECONDS [ARGS...]: the same for E:\setup.exe.
+# vt_setup_run SCENARIO SECONDS [ARGS...]: the same for the setup on the CD.
 vt_setup_run() {
   local scenario=$1 seconds=$2
   shift 2
-  vt_drive_program "$scenario" "$seconds" 'E:\setup.exe' "$@"
+  vt_drive_program "$scenario" "$seconds" "$VT_SETUP_EXE" "$@"
 }
 
 # vt_setup_launch SCENARIO SECONDS "COMMAND LINE": the same with an exact

@@ -3,20 +3,26 @@
 # maintenance run after it: every disk section runs behind the progress
 # dialog; the installed files, links and registry values and the status
 # record are checked from Linux.
+#
+# The CD is the built one, or the folder VT_DEMO_CD names (the disc image's
+# extracted files: setup_first_install_iso_test.sh); VT_E2E_NAME names the
+# run's prefix and working folder then.
 set -uo pipefail
 source "$(dirname "$0")/setup_env.sh"
-vt_setup_begin setup-first-install || exit 1
+vt_setup_begin "${VT_E2E_NAME:-setup-first-install}" || exit 1
+echo "The CD: $VT_DEMO_CD"
 main="$(vt_drive_c)/Corvane"
 
 vt_setup_run "$here/scenarios/first_install.scn" 120
 check "first run exit code" 1 "$SETUP_RC"
 check "Major after the first run" 0xa2003 "$(major)"
-check "SrcDir after the first run" "E:" "$(vt_reg_query "$PRODUCT_KEY" SrcDir)"
+check "SrcDir after the first run" 'E:\Brightwall' "$(vt_reg_query "$PRODUCT_KEY" SrcDir)"
+check "a value of setup.ini" 10 "$(vt_reg_query "$PRODUCT_KEY" FreeHours)"
 for f in bin/vantora.exe ReadMe.txt VANTORA.TXT help/connect.txt help/settings.txt \
          access/setup.cfg access/setup.exe; do
   [ -s "$main/$f" ] || { echo "FAIL: $f was not installed"; fail=1; }
 done
-cmp -s "$main/ReadMe.txt" "$VT_BUILD/media/cd/readme.txt" || { echo "FAIL: ReadMe.txt differs from the CD's"; fail=1; }
+cmp -s "$main/ReadMe.txt" "$VT_DEMO_SETUP/readme.txt" || { echo "FAIL: ReadMe.txt differs from the CD's"; fail=1; }
 [ -d "$main/My Downloads" ] || { echo "FAIL: the user's download folder is missing"; fail=1; }
 check "the registry file's value" 'c:\Corvane\My Downloads' \
   "$(vt_reg_query 'HKCU\Software\CorvaneNetwork\Vantora\Client' Downloads)"
@@ -58,7 +64,7 @@ echo "== resuming with 3PI =="
 rm -f "$main/browser.txt"
 wine reg add "$PRODUCT_KEY\Software" /v Browser /t REG_DWORD /d 1 /f >/dev/null 2>&1
 set_major 0x00082003
-vt_setup_launch "$here/scenarios/resume_3pi.scn" 90 'E:\setup.exe 3PI'
+vt_setup_launch "$here/scenarios/resume_3pi.scn" 90 "$VT_SETUP_EXE 3PI"
 check "exit code" 1 "$SETUP_RC"
 check "Browser installed again" 0x2 "$(vt_reg_query "$PRODUCT_KEY\Software" Browser)"
 for i in $(seq 1 40); do [ -s "$main/browser.txt" ] && break; sleep 0.1; done

@@ -10,8 +10,10 @@ source "$(dirname "$0")/setup_env.sh"
 vt_setup_begin setup-long-install || exit 1
 vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
 
-cd=$PWD/bigcd
-cp -rL "$VT_BUILD/media/cd" "$cd"
+disc=$PWD/bigcd
+cd=$disc/Brightwall
+mkdir -p "$disc"
+cp -rL "$VT_DEMO_SETUP" "$cd"
 mkdir -p "$cd/many" "$cd/extras" big
 echo "an extra library" > "$cd/extras/extra.dll"
 copies=400 entries=3000
@@ -21,14 +23,14 @@ for i in $(seq -w 1 $entries); do
 done
 (cd big && "$vtpack" create "$cd/big.z" e*.txt >/dev/null) || { echo "FAIL: cannot pack big.z"; exit 1; }
 {
-  sed -n '/^\[Misc\]/,/^$/p' "$VT_BUILD/media/cd/setup.cfg"
+  sed -n '/^\[Misc\]/,/^$/p' "$VT_DEMO_SETUP/setup.cfg"
   echo "[Setup Disk1]"
   echo 'extra.dll=1,{SRC_DIR}\nothere,{MAIN_DIR}'
   for i in $(seq -w 1 $copies); do echo "f$i.txt=1,{SRC_DIR}\\many,{MAIN_DIR}\\many"; done
   echo 'big.z=2,{SRC_DIR},{MAIN_DIR}\big'
   echo 'after.txt=9,{MAIN_DIR}\after'
 } > "$cd/setup.cfg"
-vt_drive e: "$cd" cdrom
+vt_drive e: "$disc" cdrom
 set_switch VTLog 1
 vt_start
 

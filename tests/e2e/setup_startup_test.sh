@@ -11,17 +11,17 @@ log=$drive_c/VTLog.txt
 
 echo "== missing setup.cfg =="
 set_switch VTLog 1
-mkdir -p "$drive_c/nocfg" && cp "$VT_BUILD/media/cd/setup.exe" "$VT_BUILD/media/cd/QRMGUI.dll" "$drive_c/nocfg/"
+mkdir -p "$drive_c/nocfg" && cp "$VT_DEMO_SETUP/setup.exe" "$VT_DEMO_SETUP/QRMGUI.dll" "$drive_c/nocfg/"
 vt_drive_program "$here/scenarios/missing_cfg.scn" 20 'C:\nocfg\setup.exe'
 check "exit code without setup.cfg" 0 "$SETUP_RC"
 [ -s "$VT_SHOTS/missing_cfg.png" ] || { echo "FAIL: no screenshot"; fail=1; }
 [ -f "$log" ] && echo "ok: the developer switch opened the log" || { echo "FAIL: no log"; fail=1; }
 
 echo "== a second copy =="
-vt_bg 'E:\setup.exe'
+vt_bg "$VT_SETUP_EXE"
 first=$VT_BG_PID
 vt_robot "$here/scenarios/intro_shown.scn" || { echo "FAIL: robot (first copy)"; fail=1; }
-vt_bg 'E:\setup.exe'
+vt_bg "$VT_SETUP_EXE"
 second=$VT_BG_PID
 vt_robot "$here/scenarios/already_running.scn" || { echo "FAIL: robot (second copy)"; fail=1; }
 vt_wait_bg "$second" 20
@@ -35,14 +35,14 @@ echo "== command-line keywords =="
 set_switch SkipAccess 1
 for keyword in 'R&U' 'r&u'; do
   set_major 0x000A4003
-  vt_setup_launch "$here/scenarios/ru_mode.scn" 30 "E:\\setup.exe $keyword"
+  vt_setup_launch "$here/scenarios/ru_mode.scn" 30 "$VT_SETUP_EXE $keyword"
   check "exit code with $keyword" 1 "$SETUP_RC"
   check "Major untouched with $keyword" 0xa4003 "$(major)"
   check_log "$log" "Command line = $keyword" "logged $keyword"
 done
 set_switch SkipAccess 0
 set_major 0x000A4003
-vt_setup_launch "$here/scenarios/choice_quit.scn" 30 'E:\setup.exe R&U '
+vt_setup_launch "$here/scenarios/choice_quit.scn" 30 "$VT_SETUP_EXE R&U "
 check "exit code with 'R&U '" 1 "$SETUP_RC"
 check "Major rewritten by a normal run" 0xa4003 "$(major)"
 check_log "$log" "Writing Major status: step = STEP_CHOICE" "the normal run wrote its steps"

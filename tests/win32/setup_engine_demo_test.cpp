@@ -14,8 +14,9 @@ namespace {
 
 constexpr const char* kRoot = "c:\\vtdemo";
 
-// The demo CD as Wine shows a Linux folder: through drive Z:.
-std::string DemoCd() { return FromLinux(VT_DEMO_CD); }
+// The provider's setup on the demo CD, as Wine shows a Linux folder: through
+// drive Z:.
+std::string DemoSetup() { return FromLinux(VT_DEMO_SETUP); }
 
 std::string LinkTarget(const std::string& file, std::string* args) {
   CoInitialize(nullptr);
@@ -49,7 +50,7 @@ std::string ClientValue(const char* name) {
 TEST(EngineDemo, TheDemoCdsDiskSectionsInstallEverything) {
   ClearSetupRegistry();
   RemoveTree(kRoot);  // what an earlier run left
-  const std::string cd = DemoCd();
+  const std::string cd = DemoSetup();
   ASSERT_TRUE(FileExistsIn("setup.cfg", cd)) << cd;
   const std::string main = std::string(kRoot) + "\\Vantora";
   EngineApp app;

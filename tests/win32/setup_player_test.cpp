@@ -74,7 +74,7 @@ class Player : public ::testing::Test {
     app.m_tokens.Set(tok::SETUP_CFG, dir / "cd\\setup.cfg");
     CreatePath(dir / "cd\\Media");
     for (const char* name : {"logo.vtm", "intro.vtm", "dir.wav"})
-      CopyFileA((FromLinux(VT_DEMO_CD) + "\\Media\\" + name).c_str(), Media(name).c_str(), FALSE);
+      CopyFileA((FromLinux(VT_DEMO_SETUP) + "\\Media\\" + name).c_str(), Media(name).c_str(), FALSE);
   }
   ~Player() override {
     CancelPending();

@@ -17,7 +17,7 @@
 
 namespace {
 
-std::string DemoCd(const char* file) { return FromLinux(std::string(VT_DEMO_CD) + "/" + file); }
+std::string DemoSetup(const char* file) { return FromLinux(std::string(VT_DEMO_SETUP) + "/" + file); }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -30,7 +30,7 @@ class Screen : public ::testing::Test {
     app.m_tokens.Set(tok::RUN_DIR, dir / "run");
   }
   void PackedPictureBesideTheProgram() {
-    ASSERT_TRUE(CopyFileA(DemoCd("VTScreen.z").c_str(), (dir / "run\\VTScreen.z").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(DemoSetup("VTScreen.z").c_str(), (dir / "run\\VTScreen.z").c_str(), FALSE));
   }
   static int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
   static bool PaletteDisplay() {
@@ -83,7 +83,7 @@ TEST_F(Screen, TheBackgroundIsUnpackedLoadedAndTheLogoFitsTheScreen) {
 }
 
 TEST_F(Screen, APictureAlreadyInTheTempFolderIsNotUnpackedAgain) {
-  ASSERT_TRUE(CopyFileA(DemoCd("VTScreen.z").c_str(), (dir / "run\\VTScreen.z").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(DemoSetup("VTScreen.z").c_str(), (dir / "run\\VTScreen.z").c_str(), FALSE));
   {
     CScreenWnd first;
     first.InitBackground();
