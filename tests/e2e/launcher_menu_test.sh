@@ -81,4 +81,11 @@ vt_robot "$here/scenarios/launcher_start.scn" || { echo "FAIL: the robot failed 
 vt_wait_bg "$VT_BG_PID" 20
 check "exit code when the command line does not fit" 255 "$?"
 check "nothing started from the deep folder" "" "$(cat "$started")"
+
+# The demo CD as it is built: its launcher starts the real setup.
+vt_drive e: "$VT_BUILD/media/cd" cdrom
+vt_bg 'E:\cdmenu.exe'
+vt_robot "$here/scenarios/launcher_demo_cd.scn" || { echo "FAIL: the robot failed (demo CD)"; fail=1; }
+vt_wait_bg "$VT_BG_PID" 20
+check "exit code after starting the demo setup" 0 "$?"
 exit $fail
