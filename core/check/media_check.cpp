@@ -1,0 +1,221 @@
+// The walk of setup.cfg as the setup program runs it: the disk sections in
+// order ("Setup Disk1", "Setup Disk2", ... until the first one missing),
+// the sections they run, and the Software section; each line parsed and
+// token-replaced as the setup does, then checked for what its kind needs.
+#include "core/check/media_check.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "core/check/ini_text.h"
+#include "core/check/media_files.h"
+#include "core/config/instruction.h"
+#include "core/config/instruction_args.h"
+#include "core/config/software_list.h"
+#include "core/config/token_replace.h"
+
+namespace {
+
+const char kCfg[] = "setup.cfg";
+constexpr int kMaxSectionDepth = 32;
+
+// Stand-ins for the directories the setup computes on the user's machine;
+// {SRC_DIR} marks a path on the media.
+void SetStandInTokens(TokenTable& tokens) {
+  for (const char* name : {tok::MAIN_DIR, tok::SETUP_CFG, tok::SETUP_EXE, tok::RUN_DIR, tok::ACCESS_DIR,
+                           tok::WINDOWS, tok::SYSTEM, tok::TEMP, tok::HOMEPAGE, tok::SCREEN_USER_NAME,
+                           tok::TRUE_USER_NAME, tok::STARTUP, tok::DESKTOP, tok::PROGRAMS, tok::START_MENU,
+                           tok::FAVORITES})
+    tokens.Set(name, "C:\\TARGET\\" + std::string(name + 1, std::strlen(name) - 2));
+  tokens.Set(tok::SRC_DIR, kMediaRoot);
+}
+
+class Walker {
+ public:
+  Walker(const MediaView& media, const IniText& cfg, std::vector<Finding>& out)
+      : media_(media), cfg_(cfg), out_(out) {
+    SetStandInTokens(tokens_);
+  }
+
+  void Disks() {
+    int n = 1;
+    for (;; ++n) {
+      const IniSection* s = cfg_.Find("Setup Disk" + std::to_string(n));
+      if (!s) break;
+      disk_ = std::min(n, media_.DiskCount());
+      if (s->lines.empty()) Add(s->line, Severity::kWarning, "section [" + s->name + "] is empty");
+      Run(*s, 0);
+    }
+    if (n == 1) Add(0, Severity::kError, "no [Setup Disk1] section: the setup installs nothing");
+    // A disk section after a gap is never run.
+    for (const IniSection& s : cfg_.sections()) {
+      int k = 0;
+      char rest = 0;
+      if (std::sscanf(s.name.c_str(), "Setup Disk%d%c", &k, &rest) == 1 && k > n)
+        Add(s.line, Severity::kWarning,
+            "[" + s.name + "] is never run: the disk sections stop at the missing [Setup Disk" +
+                std::to_string(n) + "]");
+    }
+  }
+
+  void Software(int softwareDisk) {
+    const IniSection* s = cfg_.Find("Software");
+    if (!s) return;
+    disk_ = softwareDisk > 0 ? std::min(softwareDisk, media_.DiskCount()) : media_.DiskCount();
+    for (const IniLine& l : s->lines) {
+      const MarkedSoftwareLine m = TakeSoftwareMarker(l.text, false);
+      std::string key, arguments;
+      const int kind = SplitCfgInstruction(m.line, key, arguments);
+      if (kind != VTCFG_EXECUTE && kind != VTCFG_SECTION) {
+        Add(l.line, Severity::kError,
+            "Illigal instruction " + m.line + " in setup.cfg: the Software section runs programs (4) and sections (6)");
+        continue;
+      }
+      Line({m.line, l.line}, 0);
+    }
+  }
+
+ private:
+  void Add(int line, Severity severity, const std::string& text) { out_.push_back({kCfg, line, severity, text}); }
+  void Illegal(const IniLine& l, const std::string& why) {
+    Add(l.line, Severity::kError, "Illigal entry \"" + l.text + "\" in SETUP.CFG: " + why);
+  }
+
+  void Run(const IniSection& section, int depth) {
+    for (const IniLine& l : section.lines) Line(l, depth);
+  }
+
+  void Line(const IniLine& l, int depth) {
+    std::string key, arguments;
+    const int kind = SplitCfgInstruction(l.text, key, arguments);
+    if (kind == -1) return Illegal(l, "it is not KEY=KIND,ARGUMENTS");
+    if (arguments.find("{USER_DIR}") != std::string::npos && !userDir_)
+      return Illegal(l, "{USER_DIR} is used before any user-path line (8) can have set it");
+    if (!CfgInstructReplaceTokens(arguments, tokens_)) return Illegal(l, "an unknown token or unbalanced braces");
+    if (kind < kVTCfgFirstKind || kind > kVTCfgLastKind)
+      return Illegal(l, "kind " + std::to_string(kind) + " is not one of 1 to 10");
+    switch (kind) {
+      case VTCFG_COPY: {
+        const CopyArgs a = SplitCopyArgs(key, arguments);
+        if (!a.hasComma) return Illegal(l, "a copy needs its source directory field (KEY=1,SOURCE,DEST)");
+        return NeedFile(l, a.sourceDir, key, FileUse::kPlain);
+      }
+      case VTCFG_EXTRACT: {
+        const ExtractArgs a = SplitExtractArgs(arguments);
+        if (!a.hasComma) return Illegal(l, "an extract needs its source directory field (KEY=2,SOURCE,DEST)");
+        return NeedFile(l, a.sourceDir, key, FileUse::kArchive);
+      }
+      case VTCFG_REGIMPORT: return NeedFile(l, arguments, key, FileUse::kRegistry);
+      case VTCFG_EXECUTE: {
+        const ExecuteArgs a = SplitExecuteArgs(arguments);
+        if (a.commandLine.empty()) return Illegal(l, "a program line needs its flag and command line (KEY=4,0PROGRAM)");
+        if (a.restartFlag < '0' || a.restartFlag > '9')
+          return Illegal(l, "the first character of a program line is its restart flag, 0 to 9");
+        return NeedFile(l, a.programDir, a.programFile, FileUse::kPlain);
+      }
+      case VTCFG_SHORTCUT:
+        if (!SplitShortcutArgs(key, arguments).valid)
+          return Illegal(l, "a shortcut needs NAME,PROGRAM_DIR,FOLDER (KEY=5,NAME,DIR,FOLDER)");
+        return;
+      case VTCFG_SECTION: return Section(l, SectionNameOf(key, arguments), depth);
+      case VTCFG_USERPATH: {
+        const UserPathArgs a = SplitUserPathArgs(arguments);
+        if (a.shape != UserPathArgs::kOk) return Illegal(l, "a user path needs TITLE,DEFAULT,TEXT");
+        userDir_ = true;
+        tokens_.Set(tok::USER_DIR, a.defaultDir);
+        return;
+      }
+      case VTCFG_CREATEDIR:
+        if (TrimBlanks(arguments).empty() && TrimBlanks(key).empty()) return Illegal(l, "no directory to create");
+        return;
+      default: return;
+    }
+  }
+
+  void Section(const IniLine& l, const std::string& name, int depth) {
+    const IniSection* s = cfg_.Find(name);
+    if (!s || s->lines.empty())
+      return Illegal(l, "section [" + name + "] " + (s ? "is empty" : "does not exist"));
+    if (std::find(running_.begin(), running_.end(), s) != running_.end() || depth >= kMaxSectionDepth)
+      return Add(l.line, Severity::kError, "section [" + name + "] runs itself (through this line)");
+    running_.push_back(s);
+    Run(*s, depth + 1);
+    running_.pop_back();
+  }
+
+  void NeedFile(const IniLine& l, const std::string& dir, const std::string& name, FileUse use) {
+    std::string problem;
+    if (!CheckMediaFile(media_, disk_, dir, name, use, &problem)) Add(l.line, Severity::kError, problem);
+  }
+
+  const MediaView& media_;
+  const IniText& cfg_;
+  std::vector<Finding>& out_;
+  TokenTable tokens_;
+  int disk_ = 1;
+  bool userDir_ = false;
+  std::vector<const IniSection*> running_;
+};
+
+void Number(const IniText& cfg, const char* section, const char* key, std::vector<Finding>& out, int* value) {
+  std::string text;
+  int line = 0;
+  if (!cfg.Value(section, key, &text, &line)) return;
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0')
+    out.push_back({kCfg, line, Severity::kError, std::string(key) + "=" + text + " is not a number"});
+  else if (value)
+    *value = static_cast<int>(v);
+}
+
+void Values(const IniText& cfg, std::vector<Finding>& out, int* softwareDisk) {
+  Number(cfg, "Misc", "ReqFreeSpace", out, nullptr);
+  Number(cfg, "Misc", "SoftwareDisk", out, softwareDisk);
+  Number(cfg, "Multimedia", "MultiMedia", out, nullptr);
+  std::string intro;
+  int line = 0;
+  if (cfg.Value("Misc", "Intro Text", &intro, &line) && intro.size() > 255)
+    out.push_back({kCfg, line, Severity::kWarning,
+                   "Intro Text is " + std::to_string(intro.size()) + " characters long: the setup shows 255"});
+}
+
+}  // namespace
+
+std::vector<Finding> CheckMedia(const MediaView& media) {
+  std::vector<Finding> out;
+  std::vector<uint8_t> bytes;
+  if (!media.Read(1, "setup.cfg", &bytes)) {
+    out.push_back({kCfg, 0, Severity::kError, "setup.cfg is not on the media"});
+    return out;
+  }
+  const IniText cfg(std::string(bytes.begin(), bytes.end()));
+  int softwareDisk = 0;
+  Values(cfg, out, &softwareDisk);
+  Walker walker(media, cfg, out);
+  walker.Disks();
+  walker.Software(softwareDisk);
+  CheckSetupIni(media, out);
+  std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) {
+    return a.file != b.file ? a.file < b.file : a.line < b.line;
+  });
+  return out;
+}
+
+std::string FormatFinding(const Finding& f) {
+  std::string s = f.file;
+  if (f.line > 0) s += ":" + std::to_string(f.line);
+  s += f.severity == Severity::kError ? ": error: " : ": warning: ";
+  return s + f.text;
+}
+
+CheckExit ExitFor(const std::vector<Finding>& findings) {
+  CheckExit e = kCheckClean;
+  for (const Finding& f : findings) {
+    if (f.severity == Severity::kError) return kCheckErrors;
+    e = kCheckWarnings;
+  }
+  return e;
+}

@@ -1,0 +1,105 @@
+#include "core/check/media_files.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "core/archive/archive_format.h"
+#include "core/archive/entry_decode.h"
+#include "core/check/ini_text.h"
+#include "core/dcl/dcl_decode.h"
+#include "core/io/byte_stream.h"
+
+const char kMediaRoot[] = "<media>";
+
+namespace {
+
+const char* DecodeText(unsigned r) {
+  switch (r) {
+    case DCL_BAD_DICTSIZE: return "a bad dictionary size";
+    case DCL_BAD_MODE: return "a bad literal coding";
+    case DCL_BAD_DATA: return "corrupt data";
+    default: return "data that ends early";
+  }
+}
+
+bool ArchiveDecodes(const std::vector<uint8_t>& bytes, std::string* why) {
+  MemorySource source(bytes.data(), bytes.size());
+  ArchiveReader reader(source);
+  if (!reader.ReadHeader()) return *why = reader.error(), false;
+  std::unique_ptr<DclWorkArea> work(new DclWorkArea());
+  ArchiveEntry e;
+  for (unsigned i = 0; i < reader.entry_count(); ++i) {
+    if (!reader.NextEntry(e)) return *why = reader.error(), false;
+    CountingSink sink;
+    const unsigned r = DecodeEntry(source, e.data_start, e.data_end, sink, work.get());
+    if (r != DCL_OK) return *why = "entry " + e.name + " has " + DecodeText(r), false;
+  }
+  return true;
+}
+
+bool RegistryHeader(const std::vector<uint8_t>& bytes) {
+  std::string first(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), 64));
+  first = first.substr(0, first.find_first_of("\r\n"));
+  return first == "REGEDIT4" || first == "Windows Registry Editor Version 5.00";
+}
+
+}  // namespace
+
+bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
+                    std::string* problem) {
+  const std::string root = kMediaRoot;
+  std::string folder = dir.empty() ? root : dir;
+  if (folder.compare(0, root.size(), root) != 0) return true;  // not on the media
+  folder = folder.substr(root.size());
+  while (!folder.empty() && folder[0] == '\\') folder.erase(0, 1);
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  const std::string path = folder.empty() ? name : folder + "\\" + name;
+  if (!media.Exists(disk, path)) {
+    std::string elsewhere;
+    for (int d = 1; d <= media.DiskCount(); ++d)
+      if (d != disk && media.Exists(d, path)) elsewhere = " (it is on disk " + std::to_string(d) + ")";
+    *problem = "File " + path + " could not be found" +
+               (media.DiskCount() > 1 ? " on disk " + std::to_string(disk) + elsewhere : std::string());
+    return false;
+  }
+  if (use == FileUse::kPlain) return true;
+  std::vector<uint8_t> bytes;
+  media.Read(disk, path, &bytes);
+  std::string why;
+  if (use == FileUse::kArchive && !ArchiveDecodes(bytes, &why)) {
+    *problem = "archive " + path + " is damaged: " + why;
+    return false;
+  }
+  if (use == FileUse::kRegistry && !RegistryHeader(bytes)) {
+    *problem = "registry file " + path + " does not start with REGEDIT4 or \"Windows Registry Editor Version 5.00\"";
+    return false;
+  }
+  return true;
+}
+
+void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {
+  std::vector<uint8_t> bytes;
+  const int last = media.DiskCount();
+  if (!media.Read(last, "setup.ini", &bytes)) {
+    out.push_back({"setup.ini", 0, Severity::kWarning,
+                   "no setup.ini on " + std::string(last > 1 ? "the last disk" : "the media") +
+                       ": the client gets none of the provider's settings"});
+    return;
+  }
+  const IniText ini(std::string(bytes.begin(), bytes.end()));
+  const IniSection* s = ini.Find("Vantora");
+  if (!s) {
+    out.push_back({"setup.ini", 0, Severity::kError, "no [Vantora] section: the setup reads nothing from it"});
+    return;
+  }
+  for (const IniLine& l : s->lines) {
+    const size_t equals = l.text.find('=');
+    if (equals == std::string::npos) {
+      out.push_back({"setup.ini", l.line, Severity::kWarning, "\"" + l.text + "\" is not NAME=VALUE"});
+    } else if (l.text.size() - equals - 1 > 255) {
+      out.push_back({"setup.ini", l.line, Severity::kError,
+                     l.text.substr(0, equals) + " is " + std::to_string(l.text.size() - equals - 1) +
+                         " characters long: the setup reads 255"});
+    }
+  }
+}

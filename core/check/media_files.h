@@ -1,0 +1,23 @@
+// The files a setup.cfg line names, looked for where the setup will look:
+// on the media below {SRC_DIR} of the disk the line runs from. Archives
+// must decode whole, registry files must have a header the registry
+// editor takes. Paths elsewhere (the user's machine) are not checked.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/check/media_check.h"
+
+// The stand-in value of {SRC_DIR} while the checker replaces tokens.
+extern const char kMediaRoot[];
+
+enum class FileUse { kPlain, kArchive, kRegistry };
+
+// False with `problem` set when the file (DIR\NAME, DIR empty meaning
+// {SRC_DIR}) is on the media's side but missing or unusable.
+bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
+                    std::string* problem);
+
+// setup.ini (on the last disk): the "Vantora" section and values the setup
+// reads in full (at most 255 characters).
+void CheckSetupIni(const MediaView& media, std::vector<Finding>& out);

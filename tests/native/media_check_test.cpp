@@ -1,0 +1,209 @@
+// The media checker on media held in memory: a clean set, and each fault
+// of a provider's media in its own case, reported with its line.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/archive/archive_format.h"
+#include "core/check/media_check.h"
+#include "core/dcl/dcl_encode.h"
+#include "core/io/byte_stream.h"
+
+namespace {
+
+class MemoryMedia : public MediaView {
+ public:
+  explicit MemoryMedia(int disks = 1) : files_(disks) {}
+  void Put(int disk, const std::string& path, const std::string& text) {
+    files_[disk - 1][Upper(path)] = std::vector<uint8_t>(text.begin(), text.end());
+  }
+  void Put(int disk, const std::string& path, std::vector<uint8_t> bytes) { files_[disk - 1][Upper(path)] = bytes; }
+  int DiskCount() const override { return static_cast<int>(files_.size()); }
+  bool Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const override {
+    auto it = files_[disk - 1].find(Upper(path));
+    if (it == files_[disk - 1].end()) return false;
+    *bytes = it->second;
+    return true;
+  }
+  bool Exists(int disk, const std::string& path) const override { return files_[disk - 1].count(Upper(path)) != 0; }
+
+ private:
+  static std::string Upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+  }
+  std::vector<std::map<std::string, std::vector<uint8_t>>> files_;
+};
+
+std::vector<uint8_t> Archive(const std::string& name, const std::string& content) {
+  ArchiveWriter writer(false);
+  writer.Add(name, 0, DclEncodeBuffer(content.data(), content.size(), DclEncoderOptions{}));
+  VectorSink sink;
+  writer.WriteTo(sink);
+  return sink.bytes;
+}
+
+const char kIni[] = "[Vantora]\nRegNo=12345\n";
+
+std::vector<std::string> Lines(const MediaView& media) {
+  std::vector<std::string> out;
+  for (const Finding& f : CheckMedia(media)) out.push_back(FormatFinding(f));
+  return out;
+}
+
+// A CD with the files its setup.cfg names.
+MemoryMedia GoodCd(const std::string& cfg) {
+  MemoryMedia m;
+  m.Put(1, "setup.cfg", cfg);
+  m.Put(1, "setup.ini", kIni);
+  m.Put(1, "bin\\client.exe", "MZ");
+  m.Put(1, "client.z", Archive("HELP.TXT", "help text, help text, help text"));
+  m.Put(1, "client.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n");
+  return m;
+}
+
+const char kGoodCfg[] =
+    "[Misc]\nReqFreeSpace=15\nSoftwareDisk=0\n"
+    "[Setup Disk1]\n"
+    "client.exe=1,{SRC_DIR}\\bin,{MAIN_DIR}\\bin\n"
+    "client.z=2,{SRC_DIR},{MAIN_DIR}\n"
+    "client.reg=3,{SRC_DIR}\n"
+    "Dl=8,Downloads,{MAIN_DIR}\\Dl,Where?\n"
+    "Dl folder=9,{USER_DIR}\n"
+    "Links=6,Links\n"
+    "[Links]\n"
+    "client.exe=5,Client,{MAIN_DIR}\\bin,{PROGRAMS}\\Client\n"
+    "[Software]\n"
+    "*Tools=4,0{SRC_DIR}\\bin\\client.exe /tools,The tools\n";
+
+TEST(MediaCheck, CleanMediaHaveNoFindings) {
+  const MemoryMedia m = GoodCd(kGoodCfg);
+  EXPECT_EQ(Lines(m), std::vector<std::string>{});
+  EXPECT_EQ(ExitFor(CheckMedia(m)), kCheckClean);
+}
+
+TEST(MediaCheck, MalformedLinesWithTheirLines) {
+  const MemoryMedia m = GoodCd(
+      "[Setup Disk1]\n"
+      "no equals sign\n"                  // 2
+      "x=11,{MAIN_DIR}\n"                 // 3
+      "y=1,{NOSUCH}\\bin\n"               // 4
+      "z=9,{MAIN_DIR\n"                   // 5
+      "w=9,{USER_DIR}\\x\n"               // 6: before any user path
+      "a=1\n"                             // 7: copy without source field
+      "b=4,\n"                            // 8: no program
+      "c=5,onlyname\n"                    // 9
+      "d=8,title only\n");                // 10
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 9u) << ::testing::PrintToString(lines);
+  const char* expected[] = {"setup.cfg:2: error: Illigal entry \"no equals sign\" in SETUP.CFG",
+                            "setup.cfg:3: error: Illigal entry \"x=11,{MAIN_DIR}\" in SETUP.CFG: kind 11",
+                            "setup.cfg:4: error: Illigal entry \"y=1,{NOSUCH}\\bin\" in SETUP.CFG: an unknown token",
+                            "setup.cfg:5: error: Illigal entry \"z=9,{MAIN_DIR\" in SETUP.CFG: an unknown token",
+                            "setup.cfg:6: error: Illigal entry \"w=9,{USER_DIR}\\x\" in SETUP.CFG: {USER_DIR}",
+                            "setup.cfg:7: error: Illigal entry \"a=1\" in SETUP.CFG: a copy needs",
+                            "setup.cfg:8: error: Illigal entry \"b=4,\" in SETUP.CFG: a program line",
+                            "setup.cfg:9: error: Illigal entry \"c=5,onlyname\" in SETUP.CFG: a shortcut",
+                            "setup.cfg:10: error: Illigal entry \"d=8,title only\" in SETUP.CFG: a user path"};
+  for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].rfind(expected[i], 0), 0u) << lines[i];
+  EXPECT_EQ(ExitFor(CheckMedia(m)), kCheckErrors);
+}
+
+TEST(MediaCheck, FilesTheLinesName) {
+  MemoryMedia m = GoodCd(kGoodCfg);
+  m.Put(1, "client.z", std::vector<uint8_t>{1, 2, 3});
+  m.Put(1, "client.reg", "[HKEY_CURRENT_USER\\X]\r\n");
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(lines[0].rfind("setup.cfg:6: error: archive client.z is damaged", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("setup.cfg:7: error: registry file client.reg does not start with REGEDIT4", 0), 0u);
+  // A cut archive: its entry's data ends early.
+  std::vector<uint8_t> cut = Archive("HELP.TXT", std::string(5000, 'x') + "tail of a longer text");
+  cut.resize(cut.size() - 3);
+  m = GoodCd(kGoodCfg);
+  m.Put(1, "client.z", cut);
+  ASSERT_EQ(Lines(m).size(), 1u);
+  EXPECT_NE(Lines(m)[0].find("archive client.z is damaged"), std::string::npos);
+  // Missing program of the Software section, and of a copy, in any case.
+  MemoryMedia gone;
+  gone.Put(1, "setup.cfg", kGoodCfg);
+  gone.Put(1, "setup.ini", kIni);
+  gone.Put(1, "CLIENT.Z", Archive("HELP.TXT", "x"));
+  gone.Put(1, "Client.Reg", "REGEDIT4\n");
+  const std::vector<std::string> g = Lines(gone);
+  ASSERT_EQ(g.size(), 2u) << ::testing::PrintToString(g);
+  EXPECT_EQ(g[0], "setup.cfg:5: error: File bin\\client.exe could not be found");
+  EXPECT_EQ(g[1], "setup.cfg:14: error: File bin\\client.exe could not be found");
+}
+
+TEST(MediaCheck, FloppySetLooksOnTheRightDisk) {
+  MemoryMedia m(2);
+  m.Put(1, "setup.cfg",
+        "[Setup Disk1]\none.txt=1,{SRC_DIR},{MAIN_DIR}\n[Setup Disk2]\ntwo.txt=1,{SRC_DIR},{MAIN_DIR}\n"
+        "one.txt=1,{SRC_DIR},{MAIN_DIR}\n");
+  m.Put(1, "one.txt", "1");
+  m.Put(2, "two.txt", "2");
+  m.Put(2, "setup.ini", kIni);
+  EXPECT_EQ(Lines(m), std::vector<std::string>{
+                          "setup.cfg:5: error: File one.txt could not be found on disk 2 (it is on disk 1)"});
+}
+
+TEST(MediaCheck, Sections) {
+  const MemoryMedia m = GoodCd(
+      "[Setup Disk1]\n"
+      "a=6,Nowhere\n"      // 2
+      "b=6,Empty\n"        // 3
+      "c=6,Ping\n"         // 4
+      "[Empty]\n"
+      "[Ping]\n"
+      "p=6,Pong\n"         // 7
+      "[Pong]\n"
+      "q=6,ping\n"         // 9: back to Ping, in another case
+      "[Setup Disk3]\n"    // 10: after the missing disk 2
+      "x=9,{MAIN_DIR}\n");
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 4u) << ::testing::PrintToString(lines);
+  EXPECT_NE(lines[0].find("section [Nowhere] does not exist"), std::string::npos);
+  EXPECT_NE(lines[1].find("section [Empty] is empty"), std::string::npos);
+  EXPECT_EQ(lines[2], "setup.cfg:9: error: section [ping] runs itself (through this line)");
+  EXPECT_EQ(lines[3], "setup.cfg:10: warning: [Setup Disk3] is never run: the disk sections stop at the missing "
+                      "[Setup Disk2]");
+}
+
+TEST(MediaCheck, ValuesSoftwareAndSetupIni) {
+  MemoryMedia m = GoodCd(std::string("[Misc]\nReqFreeSpace=lots\nIntro Text=") + std::string(300, 'w') +
+                         "\n[Setup Disk1]\nx=9,{MAIN_DIR}\n[Software]\nBad=1,{SRC_DIR},{MAIN_DIR}\n");
+  m.Put(1, "setup.ini", "[Vantora]\nHomePage=" + std::string(256, 'h') + "\nRegNo=1\n");
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 4u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(lines[0], "setup.cfg:2: error: ReqFreeSpace=lots is not a number");
+  EXPECT_EQ(lines[1], "setup.cfg:3: warning: Intro Text is 300 characters long: the setup shows 255");
+  EXPECT_NE(lines[2].find("setup.cfg:7: error: Illigal instruction Bad=1"), std::string::npos);
+  EXPECT_EQ(lines[3], "setup.ini:2: error: HomePage is 256 characters long: the setup reads 255");
+  m.Put(1, "setup.ini", "[Other]\nx=1\n");
+  EXPECT_EQ(Lines(m).back(), "setup.ini: error: no [Vantora] section: the setup reads nothing from it");
+}
+
+TEST(MediaCheck, WarningsOnlyAndNoSetupCfg) {
+  MemoryMedia m = GoodCd("[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk3]\ny=9,{MAIN_DIR}\n");
+  EXPECT_EQ(ExitFor(CheckMedia(m)), kCheckWarnings);
+  MemoryMedia none;
+  EXPECT_EQ(Lines(none), std::vector<std::string>{"setup.cfg: error: setup.cfg is not on the media"});
+}
+
+TEST(MediaCheck, HundredThousandLinesInASecond) {
+  std::string cfg = "[Setup Disk1]\n";
+  for (int i = 0; i < 100000; ++i) cfg += "f" + std::to_string(i) + "=9,{MAIN_DIR}\\dir" + std::to_string(i) + "\n";
+  const MemoryMedia m = GoodCd(cfg);
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<Finding> findings = CheckMedia(m);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("media check of 100,000 lines: %.3f s\n", seconds);
+  EXPECT_TRUE(findings.empty());
+  EXPECT_LT(seconds, 5.0);  // under the sanitizers; the release build's figure is in the README
+}
+
+}  // namespace

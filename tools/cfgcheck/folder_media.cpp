@@ -1,0 +1,80 @@
+#include "folder_media.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <strings.h>
+#endif
+
+namespace {
+
+bool IsFile(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The entry of `folder` named `name` in any case; empty when none.
+std::string FindEntry(const std::string& folder, const std::string& name) {
+#ifdef _WIN32
+  const std::string path = folder + "\\" + name;
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES ? path : std::string();
+#else
+  const std::string exact = folder + "/" + name;
+  struct stat st;
+  if (stat(exact.c_str(), &st) == 0) return exact;
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return std::string();
+  std::string found;
+  while (dirent* e = readdir(dir)) {
+    if (strcasecmp(e->d_name, name.c_str()) == 0) {
+      found = folder + "/" + e->d_name;
+      break;
+    }
+  }
+  closedir(dir);
+  return found;
+#endif
+}
+
+}  // namespace
+
+std::string FolderMedia::Resolve(int disk, const std::string& path) const {
+  if (disk < 1 || disk > DiskCount()) return std::string();
+  std::string host = disks_[disk - 1];
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find_first_of("\\/", start);
+    if (end == std::string::npos) end = path.size();
+    const std::string part = path.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") return std::string();  // the checker looks on the media only
+    host = FindEntry(host, part);
+    if (host.empty()) return host;
+  }
+  return host;
+}
+
+bool FolderMedia::Exists(int disk, const std::string& path) const {
+  const std::string host = Resolve(disk, path);
+  return !host.empty() && IsFile(host);
+}
+
+bool FolderMedia::Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const {
+  const std::string host = Resolve(disk, path);
+  if (host.empty() || !IsFile(host)) return false;
+  std::FILE* f = std::fopen(host.c_str(), "rb");
+  if (!f) return false;
+  bytes->clear();
+  unsigned char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes->insert(bytes->end(), buffer, buffer + n);
+  const bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}

@@ -1,0 +1,21 @@
+// The media checker's view of media on this machine: disk N is the Nth
+// folder given (a CD is one folder). Names are found in any case, as
+// Windows finds them on the disc.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/check/media_check.h"
+
+class FolderMedia : public MediaView {
+ public:
+  explicit FolderMedia(std::vector<std::string> disks) : disks_(std::move(disks)) {}
+  int DiskCount() const override { return static_cast<int>(disks_.size()); }
+  bool Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const override;
+  bool Exists(int disk, const std::string& path) const override;
+
+ private:
+  // The host path of a media path on a disk; empty when it is not there.
+  std::string Resolve(int disk, const std::string& path) const;
+  std::vector<std::string> disks_;
+};
