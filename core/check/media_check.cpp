@@ -45,6 +45,10 @@ class Walker {
       const IniSection* s = cfg_.Find("Setup Disk" + std::to_string(n));
       if (!s) break;
       disk_ = std::min(n, media_.DiskCount());
+      if (media_.DiskCount() > 1 && n > media_.DiskCount())
+        Add(s->line, Severity::kError,
+            "[" + s->name + "] runs from disk " + std::to_string(n) + ", but the set has " +
+                std::to_string(media_.DiskCount()) + " disks");
       if (s->lines.empty()) Add(s->line, Severity::kWarning, "section [" + s->name + "] is empty");
       Run(*s, 0);
     }
@@ -198,6 +202,7 @@ std::vector<Finding> CheckMedia(const MediaView& media) {
   walker.Disks();
   walker.Software(softwareDisk);
   CheckSetupIni(media, out);
+  CheckLabels(media, out);
   std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) {
     return a.file != b.file ? a.file < b.file : a.line < b.line;
   });

@@ -77,6 +77,22 @@ bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, co
   return true;
 }
 
+void CheckLabels(const MediaView& media, std::vector<Finding>& out) {
+  if (media.DiskCount() == 1 && (media.Exists(1, "QRM.D00") || media.Exists(1, "qrm.d01"))) return;
+  if (media.DiskCount() == 1) {
+    out.push_back({"QRM.D00", 0, Severity::kError,
+                   "no disk label file QRM.D00 (CD) or qrm.d01 (floppy 1): the setup will not recognise its media"});
+    return;
+  }
+  for (int d = 1; d <= media.DiskCount(); ++d) {
+    const std::string label = "qrm.d0" + std::to_string(d);
+    if (!media.Exists(d, label))
+      out.push_back({label, 0, Severity::kError,
+                     "disk " + std::to_string(d) + " has no label file " + label +
+                         ": the setup keeps asking for the disk"});
+  }
+}
+
 void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {
   std::vector<uint8_t> bytes;
   const int last = media.DiskCount();

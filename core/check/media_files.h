@@ -18,6 +18,10 @@ enum class FileUse { kPlain, kArchive, kRegistry };
 bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
                     std::string* problem);
 
+// The disk label files: "QRM.D00" on a CD, "qrm.d0N" on floppy N (one
+// folder holding a floppy's label and no CD's is a set of one floppy).
+void CheckLabels(const MediaView& media, std::vector<Finding>& out);
+
 // setup.ini (on the last disk): the "Vantora" section and values the setup
 // reads in full (at most 255 characters).
 void CheckSetupIni(const MediaView& media, std::vector<Finding>& out);

@@ -59,6 +59,7 @@ MemoryMedia GoodCd(const std::string& cfg) {
   MemoryMedia m;
   m.Put(1, "setup.cfg", cfg);
   m.Put(1, "setup.ini", kIni);
+  m.Put(1, "QRM.D00", "CD");
   m.Put(1, "bin\\client.exe", "MZ");
   m.Put(1, "client.z", Archive("HELP.TXT", "help text, help text, help text"));
   m.Put(1, "client.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n");
@@ -131,6 +132,7 @@ TEST(MediaCheck, FilesTheLinesName) {
   MemoryMedia gone;
   gone.Put(1, "setup.cfg", kGoodCfg);
   gone.Put(1, "setup.ini", kIni);
+  gone.Put(1, "qrm.d00", "CD");
   gone.Put(1, "CLIENT.Z", Archive("HELP.TXT", "x"));
   gone.Put(1, "Client.Reg", "REGEDIT4\n");
   const std::vector<std::string> g = Lines(gone);
@@ -147,8 +149,15 @@ TEST(MediaCheck, FloppySetLooksOnTheRightDisk) {
   m.Put(1, "one.txt", "1");
   m.Put(2, "two.txt", "2");
   m.Put(2, "setup.ini", kIni);
+  m.Put(1, "qrm.d01", "1");
+  EXPECT_EQ(Lines(m), (std::vector<std::string>{
+                          "qrm.d02: error: disk 2 has no label file qrm.d02: the setup keeps asking for the disk",
+                          "setup.cfg:5: error: File one.txt could not be found on disk 2 (it is on disk 1)"}));
+  // A disk section beyond the set.
+  m.Put(2, "qrm.d02", "2");
+  m.Put(1, "setup.cfg", "[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk2]\nx=9,{MAIN_DIR}\n[Setup Disk3]\nx=9,{MAIN_DIR}\n");
   EXPECT_EQ(Lines(m), std::vector<std::string>{
-                          "setup.cfg:5: error: File one.txt could not be found on disk 2 (it is on disk 1)"});
+                          "setup.cfg:5: error: [Setup Disk3] runs from disk 3, but the set has 2 disks"});
 }
 
 TEST(MediaCheck, Sections) {
@@ -192,6 +201,11 @@ TEST(MediaCheck, WarningsOnlyAndNoSetupCfg) {
   EXPECT_EQ(ExitFor(CheckMedia(m)), kCheckWarnings);
   MemoryMedia none;
   EXPECT_EQ(Lines(none), std::vector<std::string>{"setup.cfg: error: setup.cfg is not on the media"});
+  MemoryMedia unlabelled;
+  unlabelled.Put(1, "setup.cfg", "[Setup Disk1]\nx=9,{MAIN_DIR}\n");
+  unlabelled.Put(1, "setup.ini", kIni);
+  EXPECT_EQ(Lines(unlabelled), std::vector<std::string>{"QRM.D00: error: no disk label file QRM.D00 (CD) or "
+                                                        "qrm.d01 (floppy 1): the setup will not recognise its media"});
 }
 
 TEST(MediaCheck, HundredThousandLinesInASecond) {

@@ -23,10 +23,12 @@ same() { # file, expected text
 printf '[Setup Disk1]\r\nclient.exe=1,{SRC_DIR}\\bin,{MAIN_DIR}\r\n' >good/SETUP.CFG
 printf 'MZ' >good/BIN/Client.EXE
 printf '[Vantora]\r\nRegNo=1\r\n' >good/setup.ini
+printf 'CD' >good/QRM.D00
 expect 0 "clean media" "$cfgcheck" good
 same all.txt "good: 0 errors, 0 warnings"
 
 printf '[Misc]\nIntro Text=%0300d\n[Setup Disk1]\nmissing.txt=1,{SRC_DIR},{MAIN_DIR}\nx=12,{MAIN_DIR}\n[Setup Disk3]\ny=9,{MAIN_DIR}\n' 0 >bad/setup.cfg
+printf 'CD' >bad/qrm.d00
 expect 2 "broken media" "$cfgcheck" bad
 same all.txt 'setup.cfg:2: warning: Intro Text is 300 characters long: the setup shows 255
 setup.cfg:4: error: File missing.txt could not be found
