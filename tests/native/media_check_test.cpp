@@ -9,34 +9,11 @@
 
 #include "core/archive/archive_format.h"
 #include "core/check/media_check.h"
+#include "core/check/memory_media.h"
 #include "core/dcl/dcl_encode.h"
 #include "core/io/byte_stream.h"
 
 namespace {
-
-class MemoryMedia : public MediaView {
- public:
-  explicit MemoryMedia(int disks = 1) : files_(disks) {}
-  void Put(int disk, const std::string& path, const std::string& text) {
-    files_[disk - 1][Upper(path)] = std::vector<uint8_t>(text.begin(), text.end());
-  }
-  void Put(int disk, const std::string& path, std::vector<uint8_t> bytes) { files_[disk - 1][Upper(path)] = bytes; }
-  int DiskCount() const override { return static_cast<int>(files_.size()); }
-  bool Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const override {
-    auto it = files_[disk - 1].find(Upper(path));
-    if (it == files_[disk - 1].end()) return false;
-    *bytes = it->second;
-    return true;
-  }
-  bool Exists(int disk, const std::string& path) const override { return files_[disk - 1].count(Upper(path)) != 0; }
-
- private:
-  static std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-  }
-  std::vector<std::map<std::string, std::vector<uint8_t>>> files_;
-};
 
 std::vector<uint8_t> Archive(const std::string& name, const std::string& content) {
   ArchiveWriter writer(false);
