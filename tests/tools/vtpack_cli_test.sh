@@ -5,10 +5,8 @@
 #   vtpack_cli_test.sh VTPACK WORKDIR
 set -uo pipefail
 vtpack=$1
-here=$(cd "$(dirname "$0")" && pwd)
-work=$2/vtpack-cli
-rm -rf "$work" && mkdir -p "$work/src/sub" && cd "$work" || exit 1
-. "$here/vtpack_test_lib.sh"
+. "$(dirname "$0")/vtpack_test_lib.sh"
+enter_work "$2/vtpack-cli"
 
 for i in $(seq 1 400); do echo "Line $i: the setup copies files and registers the client."; done > src/README.TXT
 head -c 5000 /dev/urandom > src/sub/random_data.bin

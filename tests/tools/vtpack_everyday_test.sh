@@ -6,10 +6,8 @@
 #   vtpack_everyday_test.sh VTPACK WORKDIR
 set -uo pipefail
 vtpack=$1
-here=$(cd "$(dirname "$0")" && pwd)
-work=$2/vtpack-everyday
-rm -rf "$work" && mkdir -p "$work/src/sub" && cd "$work" || exit 1
-. "$here/vtpack_test_lib.sh"
+. "$(dirname "$0")/vtpack_test_lib.sh"
+enter_work "$2/vtpack-everyday"
 
 for i in $(seq 1 300); do echo "Line $i of the notes."; done > src/README.TXT
 head -c 3000 /dev/urandom > src/sub/data.bin

@@ -20,3 +20,6 @@ check() { # description, command...: a plain condition that must hold
   local what=$1; shift
   "$@" || { echo "FAIL: $what"; failed=1; }
 }
+enter_work() { # folder: made afresh, with src/sub, and entered
+  rm -rf "$1" && mkdir -p "$1/src/sub" && cd "$1" || exit 1
+}
