@@ -42,7 +42,7 @@ expect 0 "first extract" "$vtpack" extract paths.z out
 echo "changed here" > out/src/README.TXT
 rm out/src/EMPTY.DAT
 expect 1 "extract over an existing file" "$vtpack" extract paths.z out
-contains err.txt "README.TXT exists"
+contains all.txt "README.TXT exists"
 check "the existing file was not touched" grep -qx "changed here" out/src/README.TXT
 check "the other entries were still extracted" test -e out/src/EMPTY.DAT
 expect 0 "extract --overwrite" "$vtpack" extract paths.z out --overwrite
@@ -53,7 +53,7 @@ expect 0 "extract one named entry" "$vtpack" extract paths.z named 'SRC/SUB/DATA
 check "the named entry is there" cmp -s src/sub/data.bin named/src/sub/data.bin
 check "only the named entry" test ! -e named/src/README.TXT
 expect 2 "a name the archive does not hold" "$vtpack" extract paths.z named2 'src\README.TXT' NOPE.TXT
-contains err.txt "no entry NOPE.TXT"
+contains all.txt "no entry NOPE.TXT"
 check "nothing extracted when a name is missing" test ! -e named2
 
 # --paths walks folders, sorted, with the folder's name in each entry.
@@ -73,19 +73,19 @@ contains all.txt "is a folder"
 # Names the setup would take for one file.
 mkdir -p other && echo other > other/readme.txt
 expect 2 "duplicate plain names" "$vtpack" create dup.z src/README.TXT other/readme.txt
-contains err.txt "src/README.TXT and other/readme.txt"
+contains all.txt "src/README.TXT and other/readme.txt"
 echo A > tree/a/Z.TXT
 expect 2 "duplicate names in a folder" "$vtpack" create --paths dup.z tree
-contains err.txt "Z.TXT"
+contains all.txt "Z.TXT"
 check "no archive written" test ! -e dup.z
 rm tree/a/Z.TXT
 # An archive made elsewhere: the second plain name field (4 + 13 + 16) made "readme.txt".
 expect 0 "two plain entries" "$vtpack" create twice.z src/README.TXT src/EMPTY.DAT
 printf 'readme.txt\0' | dd of=twice.z bs=1 seek=33 conv=notrunc 2>/dev/null
 expect 0 "list warns about a duplicate" "$vtpack" list twice.z
-contains err.txt "warning: entry 2, readme.txt"
+contains all.txt "warning: entry 2, readme.txt"
 expect 4 "test fails on a duplicate" "$vtpack" test twice.z
-contains err.txt "warning: entry 2"
+contains all.txt "warning: entry 2"
 expect 0 "test without duplicates" "$vtpack" test paths.z
 lacks all.txt "warning"
 
