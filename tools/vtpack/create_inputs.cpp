@@ -35,15 +35,15 @@ class Gatherer {
     PackInput in;
     in.path = path;
     if (!EntryNameFor(path, paths_, in.name)) return kExitUsage;
+    if (!GetFileSize(path, &in.size)) {
+      std::fprintf(stderr, "vtpack: cannot read %s\n", path.c_str());
+      return kExitFailed;
+    }
     std::string earlier;
     if (!names_.Add(in.name, earlier)) {
       std::fprintf(stderr, "vtpack: %s and %s would both be stored as %s (names are compared without case)\n",
                    Earlier(earlier).c_str(), path.c_str(), in.name.c_str());
       return kExitUsage;
-    }
-    if (!GetFileSize(path, &in.size)) {
-      std::fprintf(stderr, "vtpack: cannot read %s\n", path.c_str());
-      return kExitFailed;
     }
     inputs_.push_back(in);
     return kExitOk;
