@@ -5,21 +5,8 @@
 #   vtpack_cli_test.sh VTPACK WORKDIR
 set -uo pipefail
 vtpack=$1
-work=$2/vtpack-cli
-rm -rf "$work" && mkdir -p "$work/src/sub" && cd "$work" || exit 1
-failed=0
-expect() { # exit code, description, command...
-  local want=$1 what=$2; shift 2
-  "$@" >out.txt 2>err.txt
-  local got=$?
-  cat out.txt err.txt > all.txt  # a Windows build's messages may arrive on either
-  if [ "$got" -ne "$want" ]; then
-    echo "FAIL: $what: exit $got, expected $want"; cat out.txt err.txt; failed=1
-  fi
-}
-contains() { # file, text
-  grep -qF -- "$2" "$1" || { echo "FAIL: '$2' missing from $1:"; cat "$1"; failed=1; }
-}
+. "$(dirname "$0")/vtpack_test_lib.sh"
+enter_work "$2/vtpack-cli"
 
 for i in $(seq 1 400); do echo "Line $i: the setup copies files and registers the client."; done > src/README.TXT
 head -c 5000 /dev/urandom > src/sub/random_data.bin

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/archive/file_time.h"
@@ -12,6 +13,7 @@
 #include <io.h>
 #include <sys/utime.h>
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -75,7 +77,7 @@ bool SetFileTime(const std::string& path, uint64_t file_time) {
 #endif
 }
 
-static bool IsDirectory(const std::string& path) {
+bool IsDirectory(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == S_IFDIR;
 }
@@ -117,4 +119,40 @@ bool IsTerminal(std::FILE* f) {
 #else
   return isatty(fileno(f)) != 0;
 #endif
+}
+
+bool GetFileSize(const std::string& path, uint64_t* size) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return false;
+  *size = uint64_t(st.st_size);
+  return true;
+}
+
+bool PathExists(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0;
+}
+
+bool ListFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+#ifdef _WIN32
+  struct _finddata_t found;
+  intptr_t h = _findfirst(HostJoin(path, "*").c_str(), &found);
+  if (h == -1) return errno == ENOENT;
+  do {
+    const std::string name = found.name;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (_findnext(h, &found) == 0);
+  _findclose(h);
+#else
+  DIR* d = opendir(path.c_str());
+  if (!d) return false;
+  while (const struct dirent* e = readdir(d)) {
+    const std::string name = e->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  closedir(d);
+#endif
+  std::sort(names.begin(), names.end());
+  return true;
 }

@@ -50,6 +50,12 @@ class OpenFile {
 // Last-write time of a file as a FILETIME; false when it cannot be read.
 bool GetFileTime(const std::string& path, uint64_t* file_time);
 bool SetFileTime(const std::string& path, uint64_t file_time);
+bool GetFileSize(const std::string& path, uint64_t* size);
+bool IsDirectory(const std::string& path);
+// True when something (file or folder) is at `path`.
+bool PathExists(const std::string& path);
+// The names in a folder, without "." and "..", sorted byte by byte.
+bool ListFolder(const std::string& path, std::vector<std::string>& names);
 // Creates `path` and every directory above it; true when it exists after.
 bool MakeDirectories(const std::string& path);
 // Joins with the host's separator; `relative` uses backslashes.
