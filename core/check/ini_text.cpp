@@ -2,16 +2,8 @@
 
 #include <cctype>
 
-namespace {
+#include "core/config/instruction_args.h"
 
-std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
-  return s.substr(b, e - b);
-}
-
-}  // namespace
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -32,11 +24,11 @@ IniText::IniText(const std::string& text) {
     pos = end + 1;
     ++number;
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    const std::string line = Trim(raw);
+    const std::string line = TrimBlanks(raw);
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {
       const size_t close = line.find(']');
-      sections_.push_back({Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)),
+      sections_.push_back({TrimBlanks(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)),
                            number, {}});
       current = &sections_.back();
       continue;
@@ -44,7 +36,7 @@ IniText::IniText(const std::string& text) {
     if (!current) continue;  // before the first section: the profile functions never see it
     const size_t equals = line.find('=');
     std::string entry = line;
-    if (equals != std::string::npos) entry = Trim(line.substr(0, equals)) + "=" + Trim(line.substr(equals + 1));
+    if (equals != std::string::npos) entry = TrimBlanks(line.substr(0, equals)) + "=" + TrimBlanks(line.substr(equals + 1));
     current->lines.push_back({entry, number});
   }
 }
