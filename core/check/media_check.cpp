@@ -34,8 +34,11 @@ void SetStandInTokens(TokenTable& tokens) {
 
 class Walker {
  public:
-  Walker(const MediaView& media, const IniText& cfg, std::vector<Finding>& out)
-      : media_(media), cfg_(cfg), out_(out) {
+  // With `needs`, the walk lists the files the lines name instead of
+  // checking them.
+  Walker(const MediaView& media, const IniText& cfg, std::vector<Finding>& out,
+         std::vector<MediaNeed>* needs = nullptr)
+      : media_(media), cfg_(cfg), out_(out), needs_(needs) {
     SetStandInTokens(tokens_);
   }
 
@@ -77,6 +80,7 @@ class Walker {
             "Illigal instruction " + m.line + " in setup.cfg: the Software section runs programs (4) and sections (6)");
         continue;
       }
+      if (kind == VTCFG_SECTION) OfferedFolder(l, SectionNameOf(key, arguments));
       Line({m.line, l.line}, 0);
     }
   }
@@ -85,6 +89,15 @@ class Walker {
   void Add(int line, Severity severity, const std::string& text) { out_.push_back({kCfg, line, severity, text}); }
   void Illegal(const IniLine& l, const std::string& why) {
     Add(l.line, Severity::kError, "Illigal entry \"" + l.text + "\" in SETUP.CFG: " + why);
+  }
+
+  // A Software item that runs a section is offered only when a folder of
+  // the section's name is beside setup.exe.
+  void OfferedFolder(const IniLine& l, const std::string& name) {
+    if (needs_ || media_.HasFolder(disk_, name)) return;
+    Add(l.line, Severity::kWarning,
+        "the Software item " + name + " is never offered: no folder " + name + " beside setup.exe" +
+            (media_.DiskCount() > 1 ? " on disk " + std::to_string(disk_) : std::string()));
   }
 
   void Run(const IniSection& section, int depth) {
@@ -150,6 +163,11 @@ class Walker {
   }
 
   void NeedFile(const IniLine& l, const std::string& dir, const std::string& name, FileUse use) {
+    if (needs_) {
+      std::string path;
+      if (MediaPathOf(dir, name, &path)) needs_->push_back({disk_, path, l.line});
+      return;
+    }
     std::string problem;
     if (!CheckMediaFile(media_, disk_, dir, name, use, &problem)) Add(l.line, Severity::kError, problem);
   }
@@ -157,6 +175,7 @@ class Walker {
   const MediaView& media_;
   const IniText& cfg_;
   std::vector<Finding>& out_;
+  std::vector<MediaNeed>* needs_;
   TokenTable tokens_;
   int disk_ = 1;
   bool userDir_ = false;
@@ -186,7 +205,34 @@ void Values(const IniText& cfg, std::vector<Finding>& out, int* softwareDisk) {
                    "Intro Text is " + std::to_string(intro.size()) + " characters long: the setup shows 255"});
 }
 
+// The media as the layout tools plan them: any number of disks, nothing on
+// them yet.
+class PlannedMedia : public MediaView {
+ public:
+  explicit PlannedMedia(int disks) : disks_(disks < 1 ? 1 : disks) {}
+  int DiskCount() const override { return disks_; }
+  bool Read(int, const std::string&, std::vector<uint8_t>*) const override { return false; }
+  bool Exists(int, const std::string&) const override { return false; }
+  bool HasFolder(int, const std::string&) const override { return false; }
+
+ private:
+  int disks_;
+};
+
 }  // namespace
+
+std::vector<MediaNeed> ListMediaNeeds(const std::string& cfgText, int diskCount) {
+  const IniText cfg(cfgText);
+  std::vector<Finding> ignored;
+  int softwareDisk = 0;
+  Values(cfg, ignored, &softwareDisk);
+  const PlannedMedia media(diskCount);
+  std::vector<MediaNeed> needs;
+  Walker walker(media, cfg, ignored, &needs);
+  walker.Disks();
+  walker.Software(softwareDisk);
+  return needs;
+}
 
 std::vector<Finding> CheckMedia(const MediaView& media) {
   std::vector<Finding> out;
@@ -201,6 +247,7 @@ std::vector<Finding> CheckMedia(const MediaView& media) {
   Walker walker(media, cfg, out);
   walker.Disks();
   walker.Software(softwareDisk);
+  CheckMultimedia(media, cfg, out);
   CheckSetupIni(media, out);
   CheckLabels(media, out);
   std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) {

@@ -20,6 +20,9 @@ class MediaView {
   // False when the file is not on that disk.
   virtual bool Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const = 0;
   virtual bool Exists(int disk, const std::string& path) const = 0;
+  // True when the folder is on that disk (media in memory hold a folder
+  // only with a file in it).
+  virtual bool HasFolder(int disk, const std::string& path) const = 0;
 };
 
 enum class Severity { kWarning, kError };
@@ -35,6 +38,20 @@ struct Finding {
 std::vector<Finding> CheckMedia(const MediaView& media);
 // "setup.cfg:12: error: text"
 std::string FormatFinding(const Finding& finding);
+
+// A file that setup.cfg makes the setup read from the media: its path
+// below the setup's folder (backslashes) and the disk it is read from.
+struct MediaNeed {
+  int disk = 1;
+  std::string path;
+  int line = 0;  // of the line in setup.cfg that names it
+};
+
+// The files the setup reads while it runs setup.cfg's disk sections, the
+// sections they run and the Software section, on a set of `diskCount`
+// disks, in the order of the lines (a path may come more than once). For
+// tools that lay out media: nothing is checked.
+std::vector<MediaNeed> ListMediaNeeds(const std::string& cfgText, int diskCount);
 
 // The checker's exit codes.
 enum CheckExit { kCheckClean = 0, kCheckWarnings = 1, kCheckErrors = 2, kCheckUnreadable = 3 };

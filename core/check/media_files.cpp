@@ -1,6 +1,7 @@
 #include "core/check/media_files.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "core/archive/archive_format.h"
@@ -45,15 +46,21 @@ bool RegistryHeader(const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
-                    std::string* problem) {
+bool MediaPathOf(const std::string& dir, const std::string& name, std::string* path) {
   const std::string root = kMediaRoot;
   std::string folder = dir.empty() ? root : dir;
-  if (folder.compare(0, root.size(), root) != 0) return true;  // not on the media
+  if (folder.compare(0, root.size(), root) != 0) return false;
   folder = folder.substr(root.size());
   while (!folder.empty() && folder[0] == '\\') folder.erase(0, 1);
   while (!folder.empty() && folder.back() == '\\') folder.pop_back();
-  const std::string path = folder.empty() ? name : folder + "\\" + name;
+  *path = folder.empty() ? name : folder + "\\" + name;
+  return true;
+}
+
+bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
+                    std::string* problem) {
+  std::string path;
+  if (!MediaPathOf(dir, name, &path)) return true;  // on the user's machine
   if (!media.Exists(disk, path)) {
     std::string elsewhere;
     for (int d = 1; d <= media.DiskCount(); ++d)
@@ -91,6 +98,22 @@ void CheckLabels(const MediaView& media, std::vector<Finding>& out) {
                      "disk " + std::to_string(d) + " has no label file " + label +
                          ": the setup keeps asking for the disk"});
   }
+}
+
+void CheckMultimedia(const MediaView& media, const IniText& cfg, std::vector<Finding>& out) {
+  std::string mode, folder, logo;
+  int line = 0, logoLine = 0;
+  if (!cfg.Value("Multimedia", "MultiMedia", &mode, &line) || std::atoi(mode.c_str()) == 0) return;
+  if (!media.Exists(1, "QRMPlay.dll"))
+    out.push_back({"setup.cfg", line, Severity::kWarning,
+                   "MultiMedia=" + mode + " but QRMPlay.dll is not beside setup.exe: the setup plays no movie"});
+  if (!cfg.Value("Multimedia", "Logo", &logo, &logoLine) || logo.empty()) return;
+  cfg.Value("Multimedia", "MediaPath", &folder);
+  std::string path;
+  MediaPathOf(folder.empty() ? std::string(kMediaRoot) : std::string(kMediaRoot) + "\\" + folder, logo, &path);
+  if (!media.Exists(1, path))
+    out.push_back({"setup.cfg", logoLine, Severity::kWarning,
+                   "the logo movie " + path + " is not on the media: the setup shows none"});
 }
 
 void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {

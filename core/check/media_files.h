@@ -6,12 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "core/check/ini_text.h"
 #include "core/check/media_check.h"
 
 // The stand-in value of {SRC_DIR} while the checker replaces tokens.
 extern const char kMediaRoot[];
 
 enum class FileUse { kPlain, kArchive, kRegistry };
+
+// The path below the setup's folder of DIR\NAME (DIR empty meaning
+// {SRC_DIR}); false when it is not on the media.
+bool MediaPathOf(const std::string& dir, const std::string& name, std::string* path);
 
 // False with `problem` set when the file (DIR\NAME, DIR empty meaning
 // {SRC_DIR}) is on the media's side but missing or unusable.
@@ -21,6 +26,11 @@ bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, co
 // The disk label files: "QRM.D00" on a CD, "qrm.d0N" on floppy N (one
 // folder holding a floppy's label and no CD's is a set of one floppy).
 void CheckLabels(const MediaView& media, std::vector<Finding>& out);
+
+// [Multimedia] with the media switched on: the player library beside
+// setup.exe and the logo movie in the media folder. The setup goes on
+// without them, so these are warnings.
+void CheckMultimedia(const MediaView& media, const IniText& cfg, std::vector<Finding>& out);
 
 // setup.ini (on the last disk): the "Vantora" section and values the setup
 // reads in full (at most 255 characters).

@@ -37,3 +37,11 @@ bool MemoryMedia::Exists(int disk, const std::string& path) const {
   const auto* files = Disk(disk);
   return files && files->count(Key(path)) != 0;
 }
+
+bool MemoryMedia::HasFolder(int disk, const std::string& path) const {
+  const auto* files = Disk(disk);
+  if (!files) return false;
+  const std::string prefix = Key(path) + "\\";
+  auto it = files->lower_bound(prefix);
+  return it != files->end() && it->first.compare(0, prefix.size(), prefix) == 0;
+}

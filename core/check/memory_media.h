@@ -16,6 +16,7 @@ class MemoryMedia : public MediaView {
   int DiskCount() const override { return static_cast<int>(files_.size()); }
   bool Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const override;
   bool Exists(int disk, const std::string& path) const override;
+  bool HasFolder(int disk, const std::string& path) const override;
 
  private:
   const std::map<std::string, std::vector<uint8_t>>* Disk(int disk) const;

@@ -198,3 +198,41 @@ TEST(MediaCheck, HundredThousandLinesInASecond) {
 }
 
 }  // namespace
+
+TEST(MediaCheck, MultimediaAndOfferedSoftware) {
+  MemoryMedia m = GoodCd(std::string(kGoodCfg) +
+                         "@Extras=6,extras\n"  // 15: no folder extras
+                         "[extras]\nx=9,{MAIN_DIR}\n"
+                         "[Multimedia]\nMultiMedia=2\nMediaPath=Movies\nLogo=logo.vtm\n");  // 19, 21
+  EXPECT_EQ(Lines(m), (std::vector<std::string>{
+                          "setup.cfg:15: warning: the Software item extras is never offered: no folder extras "
+                          "beside setup.exe",
+                          "setup.cfg:19: warning: MultiMedia=2 but QRMPlay.dll is not beside setup.exe: the setup "
+                          "plays no movie",
+                          "setup.cfg:21: warning: the logo movie Movies\\logo.vtm is not on the media: the setup "
+                          "shows none"}));
+  m.Put(1, "extras\\readme.txt", "x");
+  m.Put(1, "QRMPlay.dll", "MZ");
+  m.Put(1, "movies\\LOGO.VTM", "movie");
+  EXPECT_EQ(Lines(m), std::vector<std::string>{});
+}
+
+TEST(MediaCheck, NeedsListTheFilesOfEachDisk) {
+  const std::string cfg =
+      "[Misc]\nSoftwareDisk=3\n"
+      "[Setup Disk1]\n"
+      "setup.dll=1,{SRC_DIR},{ACCESS_DIR}\n"      // 4
+      "user.txt=1,{WINDOWS},{MAIN_DIR}\n"         // 5: not on the media
+      "[Setup Disk2]\n"
+      "data.z=2,{SRC_DIR}\\packed,{MAIN_DIR}\n"  // 7
+      "Links=6,Links\n"
+      "[Links]\nclient.reg=3,{SRC_DIR}\n"         // 10
+      "[Software]\n*Tools=4,0{SRC_DIR}\\tools\\setup.exe /q,Tools\n";  // 12
+  std::vector<std::string> got;
+  for (const MediaNeed& n : ListMediaNeeds(cfg, 3))
+    got.push_back(std::to_string(n.disk) + " " + n.path + " " + std::to_string(n.line));
+  EXPECT_EQ(got, (std::vector<std::string>{"1 setup.dll 4", "2 packed\\data.z 7", "2 client.reg 10",
+                                           "3 tools\\setup.exe 12"}));
+  // On a CD every file is read from its one disk.
+  for (const MediaNeed& n : ListMediaNeeds(cfg, 1)) EXPECT_EQ(n.disk, 1) << n.path;
+}

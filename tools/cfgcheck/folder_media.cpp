@@ -18,6 +18,11 @@ bool IsFile(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsFolder(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // The entry of `folder` named `name` in any case; empty when none.
 std::string FindEntry(const std::string& folder, const std::string& name) {
 #ifdef _WIN32
@@ -63,6 +68,11 @@ std::string FolderMedia::Resolve(int disk, const std::string& path) const {
 bool FolderMedia::Exists(int disk, const std::string& path) const {
   const std::string host = Resolve(disk, path);
   return !host.empty() && IsFile(host);
+}
+
+bool FolderMedia::HasFolder(int disk, const std::string& path) const {
+  const std::string host = Resolve(disk, path);
+  return !host.empty() && IsFolder(host);
 }
 
 bool FolderMedia::Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const {

@@ -13,6 +13,7 @@ class FolderMedia : public MediaView {
   int DiskCount() const override { return static_cast<int>(disks_.size()); }
   bool Read(int disk, const std::string& path, std::vector<uint8_t>* bytes) const override;
   bool Exists(int disk, const std::string& path) const override;
+  bool HasFolder(int disk, const std::string& path) const override;
 
  private:
   // The host path of a media path on a disk; empty when it is not there.
