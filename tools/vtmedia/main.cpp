@@ -1,0 +1,76 @@
+// vtmedia: makes a provider's CD folder, floppy set and their images from a
+// source folder and its manifest, and refuses media that the checker finds
+// errors in.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "build_media.h"
+
+namespace {
+
+const char kHelp[] =
+    "usage: vtmedia build [--no-images] [--quiet] SOURCE OUT\n"
+    "       vtmedia --help | --version\n"
+    "\n"
+    "Makes the media described by SOURCE/vtmedia.ini:\n"
+    "  OUT/cd/               the disc's root: the folder CD= of SOURCE, with the\n"
+    "                        archives packed into the setup's folder (Setup=)\n"
+    "                        and its label file QRM.D00\n"
+    "  OUT/floppy/diskN/     the floppy set ([Floppies]): each disk with the\n"
+    "                        files its \"Setup DiskN\" section names, its label\n"
+    "                        file qrm.d0N, programs without debugging\n"
+    "                        information; setup.cfg on disk 1 with the values\n"
+    "                        of [Floppy setup.cfg], setup.ini on the last disk\n"
+    "  OUT/NAME-cd.iso       the images (Images=NAME): ISO 9660 with Joliet\n"
+    "  OUT/NAME-diskN.img    names, and 1.44 MB FAT12 floppies (xorriso and\n"
+    "                        mtools write them)\n"
+    "Both media are checked as cfgcheck checks them; errors, or a disk that\n"
+    "does not fit, stop the build before the images are written.\n"
+    "\n"
+    "  --no-images   make the folders only\n"
+    "  --quiet       print findings and errors only\n"
+    "\n"
+    "exit codes: 0 done (warnings may have been printed), 1 a file could not\n"
+    "be read or written or an image tool failed, 2 bad command line or\n"
+    "manifest, 3 the media have errors or a disk does not fit.\n"
+    "The provider's guide (docs/provider-guide.md) describes vtmedia.ini.\n";
+
+int Usage(const char* text) {
+  std::fprintf(stderr, "vtmedia: %s\n(vtmedia --help tells more)\n", text);
+  return kBuildUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  BuildOptions options;
+  std::vector<std::string> operands;
+  bool more = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (more && (arg == "--help" || arg == "-h")) {
+      std::fputs(kHelp, stdout);
+      return 0;
+    } else if (more && arg == "--version") {
+      std::puts("vtmedia 1.0");
+      return 0;
+    } else if (more && arg == "--no-images") {
+      options.images = false;
+    } else if (more && arg == "--quiet") {
+      options.quiet = true;
+    } else if (more && arg == "--") {
+      more = false;
+    } else if (more && arg.size() > 1 && arg[0] == '-') {
+      return Usage(("unknown option " + arg).c_str());
+    } else {
+      operands.push_back(arg);
+    }
+  }
+  if (operands.empty()) return Usage("no command (build)");
+  if (operands[0] != "build") return Usage(("unknown command " + operands[0]).c_str());
+  if (operands.size() != 3) return Usage("build needs SOURCE and OUT");
+  options.source = operands[1];
+  options.out = operands[2];
+  return BuildMedia(options);
+}
