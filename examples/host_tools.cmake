@@ -40,7 +40,7 @@ set(vt_tool_code core/dcl core/archive core/io core/config core/check core/log c
 if(VT_HOST_VTMEDIA)
   set(VT_VTMEDIA ${VT_HOST_VTMEDIA})
   set(VT_VTMEDIA_DEP ${VT_HOST_VTMEDIA})
-elseif(TARGET vtmedia)
+elseif(NOT CMAKE_CROSSCOMPILING)
   set(VT_VTMEDIA $<TARGET_FILE:vtmedia>)
   set(VT_VTMEDIA_DEP vtmedia)
 else()
