@@ -82,14 +82,20 @@ struct Walk {
       VTApp()->NotifyProgress(1, entry.name.c_str());
     }
 
-    if (IsReadOnlyFile(path)) return CreateFailed(path, entry.name, ERROR_ACCESS_DENIED);
-    Handle out(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Written under a partial name and put in place once whole: a damaged
+    // entry or a run cut off inside it leaves the file as it was.
+    if (const DWORD busy = ProbeOverwrite(path)) return CreateFailed(path, entry.name, busy);
+    const std::string partial = PartialPath(path);
+    const std::string& target = partial.empty() ? path : partial;
+    Handle out(CreateFileA(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out.valid()) return CreateFailed(path, entry.name, GetLastError());
 
     Win32FileSink sink(out.get());
     if (DecodeEntry(archive, entry.data_start, entry.data_end, sink, work) != DCL_OK) {
-      out.Close();  // what was written stays
+      out.Close();
+      if (!partial.empty()) DeleteFileA(partial.c_str());
+      if (style.logged) LogPrintf("Cannot extract file %s: the archive's data is damaged\n", path.c_str());
       style.Show("Cannot extract file " + entry.name);
       return style.logged ? Outcome::kStopFailed : Outcome::kStop;
     }
@@ -99,6 +105,8 @@ struct Walk {
     written.dwHighDateTime = DWORD(entry.file_time >> 32);
     SetFileTime(out.get(), nullptr, nullptr, &written);
     out.Close();
+    if (!partial.empty())
+      if (const DWORD error = PutInPlace(partial, path)) return CreateFailed(path, entry.name, error);
     if (style.logged) LogPrintf(" %s - OK\n", path.c_str());
     return Outcome::kDone;
   }

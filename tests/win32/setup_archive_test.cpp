@@ -126,15 +126,25 @@ TEST_F(ExtractTest, CorruptStreamStopsWithTheEntryName) {
   memcpy(&start, &bytes[second_start], 4);
   bytes[start + 1] = 9;
   ASSERT_TRUE(WriteTextFile(a, bytes));
+  // An older copy of the damaged entry's file: it stays as it was, and
+  // nothing half-written is left under any name.
+  ASSERT_TRUE(CreateDirectoryA((dir / "x").c_str(), nullptr));
+  ASSERT_TRUE(WriteTextFile(dir / "x\\BAD.TXT", "the older file"));
 
   EXPECT_EQ(ExtractArchive(a, dir / "x"), 0);
   ASSERT_EQ(app.boxes.size(), 1u);
   EXPECT_EQ(app.boxes[0].text, "Cannot extract file BAD.TXT");
   EXPECT_EQ(ReadTextFile(dir / "x\\GOOD.TXT"), "fine");
+  EXPECT_EQ(ReadTextFile(dir / "x\\BAD.TXT"), "the older file");
+  EXPECT_FALSE(Exists(dir / "x\\BAD.TXT.~vt"));
   EXPECT_FALSE(Exists(dir / "x\\LAST.TXT"));
+  EXPECT_NE(g_log.find("Cannot extract file " + (dir / "x\\BAD.TXT") + ": the archive's data is damaged"),
+            std::string::npos) << g_log;
 
   EXPECT_EQ(UnpackArchive(a, dir / "y"), 1);
   EXPECT_EQ(app.boxes.back().text, "Cannot extract file BAD.TXT");
+  EXPECT_FALSE(Exists(dir / "y\\BAD.TXT"));
+  EXPECT_FALSE(Exists(dir / "y\\BAD.TXT.~vt"));
   EXPECT_FALSE(Exists(dir / "y\\LAST.TXT"));
 }
 

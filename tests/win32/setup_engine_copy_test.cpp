@@ -8,6 +8,7 @@
 #include "engine_app.h"
 #include "setup/engine/executors.h"
 #include "setup/media/file_prompt.h"
+#include "setup/paths/file_copy.h"
 #include "test_archives.h"
 
 namespace {
@@ -43,6 +44,22 @@ TEST_F(EngineCopy, ACopyNeverKeepsTheSourcesReadOnlyBitAndReplacesOlderFiles) {
   EXPECT_EQ(ReadTextFile(dir / "main\\client.exe"), "the client");
   EXPECT_FALSE(GetFileAttributesA((dir / "main\\client.exe").c_str()) & FILE_ATTRIBUTE_READONLY);
   SetFileAttributesA((dir / "cd\\client.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The copy is written under a partial name and renamed into place; what a
+// killed run left under that name is written over, and nothing stays.
+TEST_F(EngineCopy, ACopyTakesItsPlaceWholeAndLeavesNoPartialFile) {
+  CreatePath(dir / "main");
+  WriteTextFile(dir / "main\\client.exe", "the old client");
+  WriteTextFile(dir / "main\\client.exe.~vt", "half of a client from a run cut off");
+  EXPECT_EQ(VTCfgCopy("client.exe", ",,"), 1);
+  EXPECT_EQ(ReadTextFile(dir / "main\\client.exe"), "the client");
+  EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vt", ""));
+  // A missing source leaves the destination as it was.
+  DeleteFileA((dir / "cd\\client.exe").c_str());
+  EXPECT_EQ(CopyOverwriting(dir / "cd\\client.exe", dir / "main\\client.exe"), DWORD(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(ReadTextFile(dir / "main\\client.exe"), "the client");
+  EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vt", ""));
 }
 
 TEST_F(EngineCopy, AReadOnlyDestinationIsLoggedAndLeftAlone) {
