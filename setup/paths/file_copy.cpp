@@ -20,6 +20,8 @@ std::string PartialPath(const std::string& destination) {
 }
 
 DWORD ProbeOverwrite(const std::string& destination) {
+  // Windows 95 creates no file whose path passes the limit; Wine would.
+  if (destination.size() >= MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
   if (!Exists(destination)) return ERROR_SUCCESS;
   if (IsReadOnlyFile(destination)) return ERROR_ACCESS_DENIED;
   // Opened as an overwrite would open it, and closed again untouched.

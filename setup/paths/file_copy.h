@@ -20,7 +20,8 @@ std::string PartialPath(const std::string& destination);
 
 // Whether `destination` can be overwritten now: ERROR_SUCCESS, or the
 // error an overwrite would meet (ERROR_ACCESS_DENIED for a read-only file,
-// ERROR_SHARING_VIOLATION for one that another program holds open).
+// ERROR_SHARING_VIOLATION for one that another program holds open,
+// ERROR_FILENAME_EXCED_RANGE for a path of MAX_PATH characters or more).
 DWORD ProbeOverwrite(const std::string& destination);
 
 // Renames `partial` into the place of `destination` (removing the old
