@@ -62,6 +62,21 @@ TEST_F(EngineCopy, ACopyTakesItsPlaceWholeAndLeavesNoPartialFile) {
   EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vt", ""));
 }
 
+// A destination folder that cannot be made: a file of the user's holds
+// its name. The copy offers Retry and Cancel with the system's text, the
+// unpacking stops with its message; the user's file stays as it was.
+TEST_F(EngineCopy, ADestinationFolderThatCannotBeMadeStopsAndKeepsTheUsersFile) {
+  WriteTextFile(dir / "main", "a file of the user's, named like the folder");
+  EXPECT_EQ(VTCfgCopy("client.exe", ",,"), -1);
+  ASSERT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(app.boxes[0].text.find("Error copying file client.exe:\n"), 0u) << app.boxes[0].text;
+  EXPECT_EQ(app.boxes[0].style, UINT(MB_RETRYCANCEL | MB_ICONSTOP));
+  MakeArchive(dir / "cd\\a.z", false, {{"A.TXT", "a"}});
+  EXPECT_EQ(VTCfgExtract("a.z", ",,"), -1);
+  EXPECT_EQ(app.boxes.back().text, "Error creating destination directory");
+  EXPECT_EQ(ReadTextFile(dir / "main"), "a file of the user's, named like the folder");
+}
+
 TEST_F(EngineCopy, AReadOnlyDestinationIsLoggedAndLeftAlone) {
   CreatePath(dir / "main");
   WriteTextFile(dir / "main\\client.exe", "kept");
