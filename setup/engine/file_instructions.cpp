@@ -16,7 +16,11 @@ int VTCfgCreateDir(const std::string& key, const std::string& arguments) {
     LogPrintf("VTCFG_CREATEDIR: Inavlid entry %s=%s\n", key.c_str(), arguments.c_str());
     return VTCFG_ERROR;
   }
-  return CreatePath(arguments) ? VTCFG_DONE : VTCFG_ERROR;
+  if (CreatePath(arguments)) return VTCFG_DONE;
+  // No message for the user here; the log at least says why the
+  // installation stopped (the path cut to what a log line holds).
+  LogPrintf("VTCFG_CREATEDIR: Cannot create %.400s\n", arguments.c_str());
+  return VTCFG_ERROR;
 }
 
 int VTCfgDelete(const std::string& key, const std::string& arguments) {

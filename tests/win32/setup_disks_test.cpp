@@ -93,3 +93,37 @@ TEST_F(Disks, CopyFileToIgnoresASharingViolationWhenAskedAndOffersRetryOtherwise
 }
 
 }  // namespace
+
+// setup.cfg lines of 100,000 characters, each kind that names a file or a
+// folder: each line ends with its message or its log line, nothing is
+// created from it outside the destination, and the whole run is quick.
+TEST_F(Disks, LinesOfAHundredThousandCharacters) {
+  const std::string longName(100000, 'n');
+  for (const std::string& line :
+       {"copy=1,{SRC_DIR}," + dir / "main\\" + longName, longName + "=1,{SRC_DIR},{MAIN_DIR}",
+        longName + ".z=2,{SRC_DIR},{MAIN_DIR}", "folder=9," + dir / "main\\" + longName,
+        longName + "=3,{SRC_DIR}", "gone=7," + dir / "main\\" + longName,
+        "note=10," + longName + ", BTN_OK"}) {
+    Cfg("[Setup Disk1]\n" + line + "\nafter=9," + dir / "after" + "\n");
+    app.boxes.clear();
+    app.prompts.clear();
+    EngineLog().clear();
+    const auto start = GetTickCount();
+    const int result = app.InstallFromDisks();
+    EXPECT_LT(GetTickCount() - start, 10000u) << line.substr(0, 20);
+    EXPECT_TRUE(result == 1 || result == -1) << line.substr(0, 20) << ": " << result;
+    // A failure is explained by a message, the file prompt or a log line.
+    if (result == -1)
+      EXPECT_TRUE(!app.boxes.empty() || !app.prompts.empty() || !EngineLog().empty())
+          << line.substr(0, 20) << ": a failure unexplained";
+  }
+  std::vector<std::string> made;
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((dir.path() + "\\*").c_str(), &found);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  do made.push_back(found.cFileName);
+  while (FindNextFileA(h, &found));
+  FindClose(h);
+  for (const std::string& name : made)
+    EXPECT_TRUE(name == "." || name == ".." || name == "cd" || name == "main" || name == "after") << name;
+}
