@@ -155,10 +155,21 @@ inline BitWord LoadWord(const uint8_t* p) {
   return v;
 }
 
-inline uint64_t Load64(const uint8_t* p) {
+// The 8 bytes at `p` as a little-endian value, and back.
+inline uint64_t LoadLittle64(const uint8_t* p) {
   uint64_t v;
   std::memcpy(&v, p, 8);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  v = __builtin_bswap64(v);
+#endif
   return v;
+}
+
+inline void StoreLittle64(uint8_t* p, uint64_t v) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  v = __builtin_bswap64(v);
+#endif
+  std::memcpy(p, &v, 8);
 }
 
 inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); }
@@ -166,6 +177,17 @@ inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); 
 // For a repeat distance below 8: a multiple of the distance that is at least
 // 8, so that 8-byte copies from that far back repeat the same pattern.
 constexpr uint8_t kPatternStride[8] = {0, 8, 8, 9, 8, 10, 12, 14};
+
+// For a repeat distance d below 8: a one at every multiple of 8 * d bits, so
+// that multiplying d bytes by it repeats them across 8 bytes (the copies do
+// not overlap, so no carries).
+constexpr uint64_t PatternSpread(unsigned d) {
+  uint64_t spread = 0;
+  for (unsigned bit = 0; d && bit < 64; bit += 8 * d) spread |= uint64_t(1) << bit;
+  return spread;
+}
+constexpr uint64_t kPatternSpread[8] = {0, PatternSpread(1), PatternSpread(2), PatternSpread(3),
+                                        PatternSpread(4), PatternSpread(5), PatternSpread(6), PatternSpread(7)};
 
 // Copies a repeat of `length` bytes from `from`, which lies before `out`.
 // May write up to 7 bytes past the end (into window slack or bytes not yet
@@ -177,20 +199,11 @@ inline void CopyRepeat(uint8_t* out, const uint8_t* from, unsigned length) {
     for (unsigned i = 8; i < length; i += 8) Copy8(out + i, from + i);
     return;
   }
-  // The first 8 bytes: the `distance` bytes before `out`, repeated (each
-  // step doubles the valid part; bytes are in memory order either way).
-  uint64_t pattern = Load64(from);
-  unsigned have = distance;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-  pattern &= ~uint64_t(0) << (64 - 8 * have);
-  for (; have < 8; have += have) pattern |= pattern >> (8 * have);
-#else
-  pattern &= ~(~uint64_t(0) << (8 * have));
-  for (; have < 8; have += have) pattern |= pattern << (8 * have);
-#endif
-  std::memcpy(out, &pattern, 8);
-  const unsigned stride = kPatternStride[distance];
-  for (unsigned i = 8; i < length; i += 8) Copy8(out + i, out + i - stride);
+  // The first 8 bytes: the `distance` bytes before `out`, repeated.
+  const uint64_t bytes = LoadLittle64(from) & ~(~uint64_t(0) << (8 * distance));
+  StoreLittle64(out, bytes * kPatternSpread[distance]);
+  const uint8_t* again = out - kPatternStride[distance];
+  for (size_t i = 8; i < length; i += 8) Copy8(out + i, again + i);
 }
 
 // The stream's bits, least significant first. `count` is the number of valid
@@ -201,16 +214,24 @@ struct BitReader {
   int count = 0;
   const uint8_t* in;
   const uint8_t* in_end;
+  const uint8_t* words_end;  // below it, `in` has a whole bit buffer's bytes
   bool input_ended = false;
 
-  // Tops the buffer up to at least kBufferBits - 7 bits, asking the read
-  // callback for more input when the buffer runs dry.
+  inline void SetInput(const uint8_t* begin, const uint8_t* end) {
+    in = begin;
+    in_end = end;
+    words_end = end - begin >= int(sizeof(BitWord)) ? end - (sizeof(BitWord) - 1) : begin;
+  }
+
+  // Tops the buffer up to at least kBufferBits - 7 bits (at most
+  // kBufferBits - 1), asking the read callback for more input when the
+  // buffer runs dry. Called with fewer than kBufferBits - 8 bits.
   inline void Refill(DecoderState* s) {
-    if (in_end - in >= int(sizeof(BitWord))) {
+    if (in < words_end) {
       // Whole bytes only move `in`; the part-byte bits above `count` are
       // the very bits the next refill puts there again.
       bits |= LoadWord(in) << count;
-      in += (int(kBufferBits) - 1 - count) >> 3;
+      in += (kBufferBits - 1 - unsigned(count)) >> 3;
       count |= int(kBufferBits) - 8;
       return;
     }
@@ -222,8 +243,7 @@ struct BitReader {
           input_ended = true;
           return;
         }
-        in = s->input;
-        in_end = in + got;
+        SetInput(s->input, s->input + got);
       }
       bits |= BitWord(*in++) << count;
       count += 8;
@@ -239,11 +259,11 @@ struct BitReader {
 template <bool kAsciiLiterals>
 unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, unsigned dict_bits) {
   BitReader r;
-  r.in = in;
-  r.in_end = in_end;
+  r.SetInput(in, in_end);
   const unsigned dict_mask = (1u << dict_bits) - 1;
   uint8_t* const window = s->window;
   uint8_t* out = window + kHistory;
+  uint8_t* const flush_at = window + kFlushAt;
   const uint8_t* oldest = out;  // nothing before the first byte of output exists
   unsigned result = DCL_ABORT;
 
@@ -300,7 +320,7 @@ unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, 
       out += length;
     }
 
-    if (out >= window + kFlushAt) {
+    if (out >= flush_at) {
       WriteOutput(s, window + kHistory, kDclOutputBlock);
       std::memmove(window, window + kDclOutputBlock, size_t(out - window) - kDclOutputBlock);
       out -= kDclOutputBlock;
