@@ -25,11 +25,11 @@ constexpr unsigned kLiteralPrimaryBits = 8;
 constexpr unsigned kLiteralSubEntries = 202;
 constexpr uint16_t kSubTableFlag = 0x8000;
 constexpr uint16_t kLongLength = 0x8000;
-constexpr unsigned kLengthIndexBits = 7;
+constexpr unsigned kLengthIndexBits = 7;  // a length code and its extra bits this short decode whole
 
 // The bit buffer is as wide as the machine's registers: 64 bits hold any
-// item (at most 30 bits) after one refill, 32 bits hold either half of a
-// repeat (length at most 16 bits, distance at most 14) or a literal.
+// item (at most 30 bits) after one refill; 32 bits hold a literal or a
+// short length code, and refill again for a long length or a distance.
 // VT_DCL_BIT_BUFFER=32 or 64 chooses one, e.g. to test the 32-bit buffer on
 // a 64-bit machine.
 #if defined(VT_DCL_BIT_BUFFER)
@@ -41,11 +41,13 @@ constexpr unsigned kBufferBits = 32;
 #endif
 static_assert(kBufferBits == 32 || kBufferBits == 64, "the bit buffer has 32 or 64 bits");
 using BitWord = std::conditional_t<kBufferBits == 64, uint64_t, uint32_t>;
+constexpr int kLiteralPartBits = 1 + 13;     // flag, longest literal code
 constexpr int kLengthPartBits = 1 + 7 + 8;   // flag, longest length code, extra bits
 constexpr int kDistancePartBits = 8 + 6;     // longest distance code, low bits
-// Bits wanted before an item; with 32 bits, a repeat's distance refills again.
-constexpr int kItemBits = kBufferBits == 64 ? kLengthPartBits + kDistancePartBits : kLengthPartBits;
-constexpr bool kRefillForDistance = kItemBits < kLengthPartBits + kDistancePartBits;
+// Bits wanted before an item. With 32 bits: enough for a literal or a
+// length that the first look-up gives whole; the rest refill on the way.
+constexpr int kItemBits = kBufferBits == 64 ? kLengthPartBits + kDistancePartBits : kLiteralPartBits;
+constexpr bool kRefillOnTheWay = kItemBits < kLengthPartBits + kDistancePartBits;
 
 struct alignas(8) DecoderState {
   DclReadFn read;
@@ -189,6 +191,10 @@ constexpr uint64_t PatternSpread(unsigned d) {
 constexpr uint64_t kPatternSpread[8] = {0, PatternSpread(1), PatternSpread(2), PatternSpread(3),
                                         PatternSpread(4), PatternSpread(5), PatternSpread(6), PatternSpread(7)};
 
+// Runs of one byte value longer than this are filled by the C library, far
+// quicker than 8 bytes at a time.
+constexpr unsigned kLongRun = 64;
+
 // Copies a repeat of `length` bytes from `from`, which lies before `out`.
 // May write up to 7 bytes past the end (into window slack or bytes not yet
 // produced).
@@ -202,6 +208,11 @@ inline void CopyRepeat(uint8_t* out, const uint8_t* from, unsigned length) {
   // The first 8 bytes: the `distance` bytes before `out`, repeated.
   const uint64_t bytes = LoadLittle64(from) & ~(~uint64_t(0) << (8 * distance));
   StoreLittle64(out, bytes * kPatternSpread[distance]);
+  if (length <= 8) return;
+  if (distance == 1 && length > kLongRun) {
+    std::memset(out + 8, *from, length - 8);
+    return;
+  }
   const uint8_t* again = out - kPatternStride[distance];
   for (size_t i = 8; i < length; i += 8) Copy8(out + i, again + i);
 }
@@ -289,6 +300,7 @@ unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, 
         length = entry >> 4;
         r.Drop(entry & 15);
       } else {
+        if (kRefillOnTheWay && r.count < kLengthPartBits) r.Refill(s);
         const unsigned sym = entry & 15, code_bits = entry >> 4 & 7, extra_bits = kLengthExtra[sym];
         length = kLengthBase[sym] + (r.Peek() >> (1 + code_bits) & ((1u << extra_bits) - 1));
         r.Drop(1 + code_bits + extra_bits);
@@ -297,7 +309,7 @@ unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, 
           break;
         }
       }
-      if (kRefillForDistance && r.count < kDistancePartBits) r.Refill(s);
+      if (kRefillOnTheWay && r.count < kDistancePartBits) r.Refill(s);
       unsigned d = s->distance[r.Peek() & 0xFF];
       unsigned code = d & 15, high = d >> 4;
       unsigned from_end;  // the distance less one
