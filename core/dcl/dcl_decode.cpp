@@ -267,15 +267,19 @@ struct BitReader {
   }
 };
 
-template <bool kAsciiLiterals>
-unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, unsigned dict_bits) {
-  BitReader r;
-  r.SetInput(in, in_end);
+// DecodeBlock's answer when the block is full and must leave first.
+constexpr unsigned kBlockFull = ~0u;
+
+// Decodes items until the block being filled is full (kBlockFull) or the
+// stream ends (a DclResult). Until the first block has left, a repeat may
+// reach no further back than the first byte of output; after that the
+// window always holds the whole dictionary's history.
+template <bool kAsciiLiterals, bool kFirstBlock>
+__attribute__((always_inline)) inline unsigned DecodeBlock(DecoderState* s, BitReader& r, uint8_t*& out_pos,
+                                                           unsigned dict_bits) {
   const unsigned dict_mask = (1u << dict_bits) - 1;
-  uint8_t* const window = s->window;
-  uint8_t* out = window + kHistory;
-  uint8_t* const flush_at = window + kFlushAt;
-  const uint8_t* oldest = out;  // nothing before the first byte of output exists
+  uint8_t* out = out_pos;
+  uint8_t* const flush_at = s->window + kFlushAt;
   unsigned result = DCL_ABORT;
 
   for (;;) {
@@ -322,7 +326,7 @@ unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, 
       }
       if (r.count < 0) break;
       const uint8_t* from = out - from_end - 1;
-      if (from < oldest) {
+      if (kFirstBlock && from < s->window + kHistory) {
         // Reaches before the first byte ever produced: corrupt data, not
         // an invitation to copy whatever the window held.
         result = DCL_BAD_DATA;
@@ -333,13 +337,27 @@ unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, 
     }
 
     if (out >= flush_at) {
-      WriteOutput(s, window + kHistory, kDclOutputBlock);
-      std::memmove(window, window + kDclOutputBlock, size_t(out - window) - kDclOutputBlock);
-      out -= kDclOutputBlock;
-      oldest = window;
+      result = kBlockFull;
+      break;
     }
   }
+  out_pos = out;
+  return result;
+}
 
+template <bool kAsciiLiterals>
+unsigned DecodeItems(DecoderState* s, const uint8_t* in, const uint8_t* in_end, unsigned dict_bits) {
+  BitReader r;
+  r.SetInput(in, in_end);
+  uint8_t* const window = s->window;
+  uint8_t* out = window + kHistory;
+  unsigned result = DecodeBlock<kAsciiLiterals, true>(s, r, out, dict_bits);
+  while (result == kBlockFull) {
+    WriteOutput(s, window + kHistory, kDclOutputBlock);
+    std::memmove(window, window + kDclOutputBlock, size_t(out - window) - kDclOutputBlock);
+    out -= kDclOutputBlock;
+    result = DecodeBlock<kAsciiLiterals, false>(s, r, out, dict_bits);
+  }
   WriteOutput(s, window + kHistory, unsigned(out - (window + kHistory)));
   return result;
 }
