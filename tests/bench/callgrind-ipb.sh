@@ -40,10 +40,13 @@ if [ $m32 = 1 ]; then
   if ! can_run_m32; then
     echo "callgrind-ipb.sh: this machine cannot build or run 32-bit programs (g++-multilib, 32-bit kernel support); 32-bit figures skipped" >&2
     m32=0
+  # Not position-independent, as the 32-bit programs we ship are not: on
+  # i386 that would cost a register the decoder's loop needs.
   elif ! { cmake -S "$root" -B "$build32" -DCMAKE_BUILD_TYPE=Release -DVT_BENCH_ONLY=ON \
-             -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32 >/dev/null &&
-           cmake --build "$build32" -j"${VT_JOBS:-2}" --target dclraw >/dev/null; }; then
-    echo "callgrind-ipb.sh: building the 32-bit dclraw in $build32 failed" >&2
+             -DCMAKE_C_FLAGS="-m32 -fno-pie" -DCMAKE_CXX_FLAGS="-m32 -fno-pie" \
+             -DCMAKE_EXE_LINKER_FLAGS=-no-pie >/dev/null &&
+           cmake --build "$build32" -j"${VT_JOBS:-2}" --target dclraw >"$build32/build.log" 2>&1; }; then
+    echo "callgrind-ipb.sh: building the 32-bit dclraw in $build32 failed (see $build32/build.log)" >&2
     exit 1
   fi
 fi
@@ -80,14 +83,14 @@ while read -r file lit dict limit; do
   printf '%-12s %-6s %4d %s\n' "$file" "$lit" "$dict" "$line"
   case $line in *OVER*) over=1 ;; esac
 done <<'CASES'
-text.txt    binary 4096 17
-code.bin    binary 4096 23
-picture.bmp binary 4096 0
-zeros.bin   binary 4096 0
-text.txt    ascii  1024 24
-text.txt    ascii  4096 0
-code.bin    ascii  4096 0
-picture.bmp ascii  4096 0
-zeros.bin   ascii  4096 0
+text.txt    binary 4096 13
+code.bin    binary 4096 16.5
+picture.bmp binary 4096 26
+zeros.bin   binary 4096 1.5
+text.txt    ascii  1024 17.5
+text.txt    ascii  4096 13.5
+code.bin    ascii  4096 19
+picture.bmp ascii  4096 28
+zeros.bin   ascii  4096 1.55
 CASES
 exit $over
