@@ -234,9 +234,9 @@ struct BitReader {
     words_end = end - begin >= int(sizeof(BitWord)) ? end - (sizeof(BitWord) - 1) : begin;
   }
 
-  // Tops the buffer up to at least kBufferBits - 7 bits (at most
-  // kBufferBits - 1), asking the read callback for more input when the
-  // buffer runs dry. Called with fewer than kBufferBits - 8 bits.
+  // Tops the buffer up to at least kBufferBits - 7 bits, asking the read
+  // callback for more input when the buffer runs dry. Called with fewer
+  // than kBufferBits - 8 bits, so that the whole-word shift stays in range.
   inline void Refill(DecoderState* s) {
     if (in < words_end) {
       // Whole bytes only move `in`; the part-byte bits above `count` are
