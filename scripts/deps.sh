@@ -34,6 +34,8 @@ have npm || need+=(npm)
 pkg_installed libgtest-dev || need+=(libgtest-dev)
 pkg_installed libbenchmark-dev || need+=(libbenchmark-dev)
 pkg_installed libclang-rt-14-dev || need+=(libclang-rt-14-dev)
+# The 32-bit build of the decoder's benchmark (tests/bench/callgrind-ipb.sh --m32).
+[ "$(dpkg --print-architecture)" != amd64 ] || pkg_installed g++-multilib || need+=(g++-multilib)
 want32=()
 pkg_installed wine32:i386 || want32=(wine32)
 

@@ -1,5 +1,6 @@
 // The implode decoder: header checks, block sizes, truncation, corrupt
 // repeats, delivery sizes, and a stream made by hand from the format's codes.
+// Built twice: with the bit buffer of the machine and with a 32-bit one.
 #include <gtest/gtest.h>
 
 #include "core/dcl/dcl_codes.h"
@@ -45,6 +46,7 @@ class StreamBuilder {
   }
   StreamBuilder& End() { return Length(kEndOfStream); }
   std::vector<uint8_t> bytes() const { return bytes_; }
+  int bit_count() const { return count_; }
 
  private:
   std::vector<uint8_t> bytes_;
@@ -188,4 +190,68 @@ TEST(DclDecode, CallbackClaimingMoreThanAskedIsHeldToTheAsk) {
   int calls = 0;
   auto work = std::make_unique<DclWorkArea>();
   EXPECT_EQ(DclDecode(Liar::Read, Liar::Write, work.get(), &calls), DCL_ABORT);
+}
+
+TEST(DclDecode, StreamsEndingAtEveryBitAndCutAtEveryByte) {
+  // n literals of 9 bits move the end code through every bit position of
+  // its last byte; repeats of every kind of length code come between. Cut
+  // anywhere, a stream gives exactly the items that arrived whole.
+  for (int n = 0; n < 16; ++n) {
+    StreamBuilder b(0, 5);
+    std::string want;
+    std::vector<std::pair<int, size_t>> whole;  // bits used so far, output so far
+    auto item = [&](const std::string& adds) {
+      want += adds;
+      whole.emplace_back(b.bit_count(), want.size());
+    };
+    for (int i = 0; i < n; ++i) {
+      b.Literal(uint8_t('a' + i));
+      item(std::string(1, char('a' + i)));
+    }
+    b.Literal('x');
+    item("x");
+    b.Literal('y');
+    item("y");
+    b.Repeat(2, 2);  // two low distance bits
+    item("xy");
+    b.Repeat(15, 3);  // a length with extra bits, decoded in one look-up
+    item("yxyyxyyxyyxyyxy");
+    b.Repeat(300, 1);  // the longest length code with 8 extra bits
+    item(std::string(300, 'y'));
+    b.End();
+    const std::vector<uint8_t> stream = b.bytes();
+
+    for (size_t piece : {size_t(1), size_t(3), size_t(kDclInputChunk)}) {
+      auto run = Decode(stream, piece);
+      ASSERT_EQ(run.result, DCL_OK) << n << " " << piece;
+      EXPECT_EQ(AsText(run.output), want) << n << " " << piece;
+    }
+    for (size_t cut = 5; cut < stream.size(); ++cut) {
+      auto run = Decode(std::vector<uint8_t>(stream.begin(), stream.begin() + cut), 1 + cut % 4);
+      EXPECT_EQ(run.result, DCL_ABORT) << n << " cut " << cut;
+      size_t arrived = 0;
+      for (auto& w : whole)
+        if (size_t(w.first) <= 8 * (cut - 2)) arrived = w.second;
+      EXPECT_EQ(AsText(run.output), want.substr(0, arrived)) << n << " cut " << cut;
+    }
+  }
+}
+
+TEST(DclDecode, AsciiLiteralStreamsCutNearTheirEnd) {
+  // Long literal codes (up to 13 bits) and repeats, cut in the last bytes,
+  // where the bit buffer can no longer be topped up whole.
+  auto data = dcltest::Records(3000, 9);
+  auto text = dcltest::Text(3000, 5);
+  data.insert(data.end(), text.begin(), text.end());
+  auto stream = Encode(data, kLiteralsAscii, 1024);
+  size_t before = 0;
+  for (size_t cut = stream.size() - 24; cut < stream.size(); ++cut) {
+    auto run = Decode(std::vector<uint8_t>(stream.begin(), stream.begin() + cut), 1 + cut % 5);
+    EXPECT_EQ(run.result, DCL_ABORT) << cut;
+    ASSERT_LE(run.output.size(), data.size());
+    EXPECT_TRUE(std::equal(run.output.begin(), run.output.end(), data.begin())) << cut;
+    EXPECT_GE(run.output.size(), before) << cut;
+    before = run.output.size();
+  }
+  EXPECT_EQ(Decode(stream, 1).output, data);
 }
