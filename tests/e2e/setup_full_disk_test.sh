@@ -14,8 +14,11 @@ if ! mount -t tmpfs -o size=4m tmpfs "$small" 2>/dev/null; then
   echo "skipped: this machine does not let the test mount a small file system"
   exit 77
 fi
-trap 'umount "$small" 2>/dev/null; rmdir "$small" 2>/dev/null' EXIT
+unmount_small() { umount "$small" 2>/dev/null; rmdir "$small" 2>/dev/null; }
+trap unmount_small EXIT
 vt_setup_begin setup-full-disk || exit 1
+# The harness sets its own exit trap (the server and the display): both run.
+trap 'vt_stop; vt_xvfb_stop; unmount_small' EXIT
 vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
 
 disc=$PWD/cd cd=$PWD/cd/Brightwall
