@@ -48,9 +48,8 @@ std::string FindEntry(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
-std::string FolderMedia::Resolve(int disk, const std::string& path) const {
-  if (disk < 1 || disk > DiskCount()) return std::string();
-  std::string host = disks_[disk - 1];
+std::string FindMediaPath(const std::string& root, const std::string& path) {
+  std::string host = root;
   size_t start = 0;
   while (start <= path.size()) {
     size_t end = path.find_first_of("\\/", start);
@@ -63,6 +62,11 @@ std::string FolderMedia::Resolve(int disk, const std::string& path) const {
     if (host.empty()) return host;
   }
   return host;
+}
+
+std::string FolderMedia::Resolve(int disk, const std::string& path) const {
+  if (disk < 1 || disk > DiskCount()) return std::string();
+  return FindMediaPath(disks_[disk - 1], path);
 }
 
 bool FolderMedia::Exists(int disk, const std::string& path) const {

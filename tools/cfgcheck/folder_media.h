@@ -7,6 +7,11 @@
 
 #include "core/check/media_check.h"
 
+// The host path of a media path (parts separated by '\\' or '/') below the
+// host folder `root`, each part found in any case; empty when it is not
+// there or leaves the folder (".."). Also used by the media builder.
+std::string FindMediaPath(const std::string& root, const std::string& path);
+
 class FolderMedia : public MediaView {
  public:
   explicit FolderMedia(std::vector<std::string> disks) : disks_(std::move(disks)) {}

@@ -75,7 +75,7 @@ class Builder {
     cdSource_ = HostJoin(o_.source, m_.cdRoot);
     if (!IsDirectory(cdSource_)) return Fail(kBuildUsage, "no folder %s (CD=%s)", cdSource_.c_str(), m_.cdRoot.c_str());
     const std::string setupSource = m_.setup.empty() ? cdSource_ : HostJoin(cdSource_, m_.setup);
-    if (FindInAnyCase(setupSource, "setup.cfg").empty())
+    if (FindMediaPath(setupSource, "setup.cfg").empty())
       return Fail(kBuildUsage, "no setup.cfg in %s (Setup=%s)", setupSource.c_str(), m_.setup.c_str());
     for (const ArchivePlan& a : m_.archives)
       if (!PathExists(HostJoin(o_.source, a.files)))
@@ -147,7 +147,7 @@ class Builder {
     const std::string floppy = HostJoin(o_.out, "floppy");
     if (!RemoveTree(floppy)) return Fail(kBuildFailed, "cannot remove the old %s", floppy.c_str());
     std::vector<uint8_t> bytes;
-    ReadWhole(FindInAnyCase(setup_, "setup.cfg"), &bytes);
+    ReadWhole(FindMediaPath(setup_, "setup.cfg"), &bytes);
     const std::string cfg = WithValues(std::string(bytes.begin(), bytes.end()), m_.overrides);
     for (int n = 1; n <= m_.disks; ++n) {
       if (!MakeDirectories(Disk(n))) return Fail(kBuildFailed, "cannot create %s", Disk(n).c_str());
@@ -161,14 +161,14 @@ class Builder {
       if (BuildExit e = Place(1, f, 0)) return e;
     for (const MediaNeed& need : ListMediaNeeds(cfg, m_.disks))
       if (BuildExit e = Place(need.disk, need.path, need.line)) return e;
-    if (!FindInAnyCase(setup_, "setup.ini").empty())
+    if (!FindMediaPath(setup_, "setup.ini").empty())
       if (BuildExit e = Place(m_.disks, "setup.ini", 0)) return e;
     return Measure();
   }
 
   // A file of the setup's folder onto a disk, under the name it has there.
   BuildExit Place(int disk, const std::string& path, int line) {
-    const std::string from = FindInAnyCase(setup_, path);
+    const std::string from = FindMediaPath(setup_, path);
     if (from.empty()) {
       // Not on the CD either: the check of the CD reports the line.
       if (line == 0) return Fail(kBuildUsage, "%s: Disk1 names %s, which is not in %s", kManifestName, path.c_str(),

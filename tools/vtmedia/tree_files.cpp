@@ -1,7 +1,6 @@
 #include "tree_files.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "tools/vtpack/host_files.h"
 
@@ -9,19 +8,10 @@
 #include <direct.h>
 #define rmdir _rmdir
 #else
-#include <strings.h>
 #include <unistd.h>
 #endif
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-#ifdef _WIN32
-  return _stricmp(a.c_str(), b.c_str()) == 0;
-#else
-  return strcasecmp(a.c_str(), b.c_str()) == 0;
-#endif
-}
 
 bool ListInto(const std::string& root, const std::string& prefix, std::vector<std::string>* files) {
   std::vector<std::string> names;
@@ -89,27 +79,6 @@ bool RemoveTree(const std::string& path) {
   for (const std::string& n : names)
     if (!RemoveTree(HostJoin(path, n))) return false;
   return rmdir(path.c_str()) == 0;
-}
-
-std::string FindInAnyCase(const std::string& root, const std::string& path) {
-  std::string host = root;
-  size_t start = 0;
-  while (start <= path.size()) {
-    size_t end = path.find('\\', start);
-    if (end == std::string::npos) end = path.size();
-    const std::string part = path.substr(start, end - start);
-    start = end + 1;
-    if (part.empty() || part == ".") continue;
-    if (part == "..") return std::string();
-    std::vector<std::string> names;
-    if (!ListFolder(host, names)) return std::string();
-    std::string found;
-    for (const std::string& n : names)
-      if (n == part || (found.empty() && SameName(n, part))) found = n;
-    if (found.empty()) return std::string();
-    host = HostJoin(host, found);
-  }
-  return host;
 }
 
 bool DateTree(const std::string& root, long long epoch) {

@@ -1,6 +1,5 @@
 // Folders of files on the build machine, as the media builder handles
-// them: whole trees copied and removed, files read and written whole, paths
-// of the media found in any case (as Windows finds them on a disc). On
+// them: whole trees copied and removed, files read and written whole. On
 // vtpack's host file layer, so it works natively and as a Windows program.
 #pragma once
 #include <cstdint>
@@ -16,9 +15,6 @@ bool ListTree(const std::string& root, std::vector<std::string>* files);
 bool CopyTree(const std::string& from, const std::string& to, std::string* failed);
 // Removes `path` and everything below it; true when nothing is left.
 bool RemoveTree(const std::string& path);
-// The host path of a media path (backslashes) below `root`, each part
-// matched in any case; empty when it is not there.
-std::string FindInAnyCase(const std::string& root, const std::string& path);
 // Sets the modification time of every file and folder below `root`
 // (seconds since 1970).
 bool DateTree(const std::string& root, long long epoch);
