@@ -44,10 +44,15 @@ using BitWord = std::conditional_t<kBufferBits == 64, uint64_t, uint32_t>;
 constexpr int kLiteralPartBits = 1 + 13;     // flag, longest literal code
 constexpr int kLengthPartBits = 1 + 7 + 8;   // flag, longest length code, extra bits
 constexpr int kDistancePartBits = 8 + 6;     // longest distance code, low bits
-// Bits wanted before an item. With 32 bits: enough for a literal or a
-// length that the first look-up gives whole; the rest refill on the way.
-constexpr int kItemBits = kBufferBits == 64 ? kLengthPartBits + kDistancePartBits : kLiteralPartBits;
-constexpr bool kRefillOnTheWay = kItemBits < kLengthPartBits + kDistancePartBits;
+// Bits wanted before an item. With 32 bits: enough for a literal (9 bits
+// when literals are binary) or for a length that the first look-up gives
+// whole (at most 8 bits); the rest refill on the way.
+constexpr int kBinaryLiteralPartBits = 1 + 8;
+constexpr int ItemBits(bool ascii_literals) {
+  return kBufferBits == 64 ? kLengthPartBits + kDistancePartBits
+                           : ascii_literals ? kLiteralPartBits : kBinaryLiteralPartBits;
+}
+constexpr bool kRefillOnTheWay = ItemBits(true) < kLengthPartBits + kDistancePartBits;
 
 struct alignas(8) DecoderState {
   DclReadFn read;
@@ -283,20 +288,22 @@ __attribute__((always_inline)) inline unsigned DecodeBlock(DecoderState* s, BitR
   unsigned result = DCL_ABORT;
 
   for (;;) {
-    if (r.count < kItemBits) r.Refill(s);
+    if (r.count < ItemBits(kAsciiLiterals)) r.Refill(s);
 
     if (!(r.bits & 1)) {
-      unsigned entry;
+      unsigned literal;
       if (!kAsciiLiterals) {
-        entry = (r.Peek() >> 1 & 0xFF) | 9u << 8;
+        literal = r.Peek() >> 1;
+        r.Drop(kBinaryLiteralPartBits);
       } else {
-        entry = s->literal[r.Peek() >> 1 & 0xFF];
+        unsigned entry = s->literal[r.Peek() >> 1 & 0xFF];
         if (entry & kSubTableFlag)
           entry = s->literal_sub[(entry & 0x3FF) + (r.Peek() >> (1 + kLiteralPrimaryBits) & entry >> 10 & 31)];
+        literal = entry;
+        r.Drop(entry >> 8);
       }
-      r.Drop(entry >> 8);
       if (r.count < 0) break;
-      *out++ = uint8_t(entry);
+      *out++ = uint8_t(literal);
     } else {
       unsigned entry = s->length[r.Peek() >> 1 & ((1u << kLengthIndexBits) - 1)];
       unsigned length;

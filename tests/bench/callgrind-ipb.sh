@@ -87,6 +87,7 @@ text.txt    binary 4096 13
 code.bin    binary 4096 16.5
 picture.bmp binary 4096 26
 zeros.bin   binary 4096 1.5
+random.bin  binary 4096 25
 text.txt    ascii  1024 17.5
 text.txt    ascii  4096 13.5
 code.bin    ascii  4096 19
