@@ -10,14 +10,13 @@
 set -uo pipefail
 source "$(dirname "$0")/setup_env.sh"
 vt_setup_begin setup-cancel-each-line || exit 1
-vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
 
 disc=$PWD/cd
 cd=$disc/Brightwall
 mkdir -p "$disc" pause
 cp -rL "$VT_DEMO_SETUP" "$cd"
 for i in $(seq -w 1 4000); do printf 'pause entry %s\n' "$i" >"pause/p$i.txt"; done
-(cd pause && "$vtpack" create "$cd/pause.z" p*.txt >/dev/null) || { echo "FAIL: cannot pack pause.z"; exit 1; }
+vt_pack pause "$cd/pause.z" 'p*.txt'
 # No movies: the runs go straight to the introduction.
 sed 's/^MultiMedia=1/MultiMedia=0/' "$VT_DEMO_SETUP/setup.cfg" >plain.cfg
 # with_pause K: plain.cfg with the pause archive before the Kth line of

@@ -14,6 +14,20 @@ VT_DEMO_CD=${VT_DEMO_CD:-$VT_BUILD/media/cd}
 VT_DEMO_SETUP=$VT_DEMO_CD/Brightwall
 VT_SETUP_EXE='E:\Brightwall\setup.exe'
 
+# The build machine's vtpack, for scripts that make media of their own.
+vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
+
+# vt_pack FOLDER ARCHIVE FILE...: packs FILEs of FOLDER, named as given,
+# into ARCHIVE (an absolute path); the script fails when they cannot be
+# packed. FILEs may be patterns, quoted: they are expanded inside FOLDER.
+vt_pack() {
+  local from=$1 archive=$2
+  shift 2
+  # shellcheck disable=SC2068 # the patterns expand here, in FOLDER
+  (cd "$from" && "$vtpack" create "$archive" $@ >/dev/null) ||
+    { echo "FAIL: cannot pack $(basename "$archive")"; exit 1; }
+}
+
 # vt_setup_begin NAME: a fresh prefix with the demo CD as drive E:.
 vt_setup_begin() {
   vt_e2e_begin "$1" || return 1

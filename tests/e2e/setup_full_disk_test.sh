@@ -16,10 +16,8 @@ if ! mount -t tmpfs -o size=4m tmpfs "$small" 2>/dev/null; then
 fi
 unmount_small() { umount "$small" 2>/dev/null; rmdir "$small" 2>/dev/null; }
 trap unmount_small EXIT
+VT_E2E_AT_EXIT=unmount_small
 vt_setup_begin setup-full-disk || exit 1
-# The harness sets its own exit trap (the server and the display): both run.
-trap 'vt_stop; vt_xvfb_stop; unmount_small' EXIT
-vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
 
 disc=$PWD/cd cd=$PWD/cd/Brightwall
 mkdir -p "$cd/data" packed
@@ -28,7 +26,7 @@ mkdir -p "$cd/data" packed
 cp -L "$VT_BUILD/media/floppy/disk1/setup.exe" "$VT_BUILD/media/floppy/disk1/QRMGUI.dll" "$VT_DEMO_SETUP/QRM.D00" "$VT_DEMO_SETUP/VTScreen.z" "$cd/"
 for i in 1 2 3 4 5; do head -c $((1 << 20)) /dev/urandom >"$cd/data/f$i.bin"; done
 for i in 1 2; do head -c $((1 << 20)) /dev/urandom >"packed/e$i.bin"; done
-(cd packed && "$vtpack" create "$cd/more.z" e1.bin e2.bin >/dev/null) || { echo "FAIL: cannot pack more.z"; exit 1; }
+vt_pack packed "$cd/more.z" e1.bin e2.bin
 {
   printf '[Misc]\r\nReqFreeSpace=1\r\nIntro Text=An installation onto a small disk.\r\n[Setup Disk1]\r\n'
   printf 'more.z=2,{SRC_DIR},{MAIN_DIR}\\packed\r\n'

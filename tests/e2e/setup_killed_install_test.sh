@@ -11,7 +11,6 @@
 set -uo pipefail
 source "$(dirname "$0")/setup_env.sh"
 vt_setup_begin setup-killed-install || exit 1
-vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
 
 # The CD: the demo's programs, a 64 MB file to copy and an archive with a
 # 64 MB entry between two small ones.
@@ -27,7 +26,7 @@ echo "the first entry" >packed/a.txt
 awk 'BEGIN { for (i = 1; i <= 1000000; i++) printf "line %d of the huge entry: %d\n", i, (i * 7919) % 100003 }' \
   >packed/huge.dat
 echo "the last entry" >packed/z.txt
-(cd packed && "$vtpack" create "$cd/huge.z" a.txt huge.dat z.txt >/dev/null) || { echo "FAIL: cannot pack huge.z"; exit 1; }
+vt_pack packed "$cd/huge.z" a.txt huge.dat z.txt
 printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\CorvaneNetwork\\Vantora\\Client]\r\n"InstallDir"="{MAIN_DIR}"\r\n' \
   >"$cd/killed.reg"
 cat >"$cd/setup.cfg" <<'CFG'

@@ -8,7 +8,6 @@
 set -uo pipefail
 source "$(dirname "$0")/setup_env.sh"
 vt_setup_begin setup-long-install || exit 1
-vtpack=${VT_HOST_VTPACK:-$VT_BUILD/examples/vtpack-host}
 
 disc=$PWD/bigcd
 cd=$disc/Brightwall
@@ -21,7 +20,7 @@ for i in $(seq -w 1 $copies); do printf 'file %s of the long installation\n' "$i
 for i in $(seq -w 1 $entries); do
   printf 'entry %s: %s\n' "$i" "$(head -c 600 /dev/zero | tr '\0' "${i: -1}")" > "big/e$i.txt"
 done
-(cd big && "$vtpack" create "$cd/big.z" e*.txt >/dev/null) || { echo "FAIL: cannot pack big.z"; exit 1; }
+vt_pack big "$cd/big.z" 'e*.txt'
 {
   sed -n '/^\[Misc\]/,/^$/p' "$VT_DEMO_SETUP/setup.cfg"
   echo "[Setup Disk1]"

@@ -77,7 +77,8 @@ vt_wait_bg() {
 # vt_e2e_begin NAME: for one end-to-end test script: an X display, a fresh
 # prefix NAME with its server running, and a fresh working folder
 # $VT_BUILD/e2e/NAME made current (screenshots in its shots/ unless VT_SHOTS
-# is set). Server and display go when the script exits.
+# is set). Server and display go when the script exits, and then the
+# command in VT_E2E_AT_EXIT, for a script that has more of its own to undo.
 vt_e2e_begin() {
   local work=$VT_BUILD/e2e/$1
   rm -rf "$work"
@@ -85,6 +86,6 @@ vt_e2e_begin() {
   export VT_SHOTS=${VT_SHOTS:-$work/shots}
   vt_xvfb || return 1
   vt_prefix "$1" || return 1
-  trap 'vt_stop; vt_xvfb_stop' EXIT
+  trap 'vt_stop; vt_xvfb_stop; ${VT_E2E_AT_EXIT:-:}' EXIT
   vt_start
 }
