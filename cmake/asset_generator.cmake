@@ -10,6 +10,8 @@
 # files while they build (resources, the demo media) and cannot run what
 # they build, so there the tool is compiled for the build machine with its
 # own compiler.
+include(${CMAKE_CURRENT_LIST_DIR}/host_program.cmake)
+
 function(vt_asset_generator)
   cmake_parse_arguments(G "" "TARGET;TOOL;DIR;COMMENT" "FILES;SOURCES;LINK;HOST_SOURCES;HOST_DEPENDS" ${ARGN})
   list(TRANSFORM G_FILES PREPEND ${G_DIR}/ OUTPUT_VARIABLE paths)
@@ -19,7 +21,6 @@ function(vt_asset_generator)
     set(generator $<TARGET_FILE:${G_TOOL}>)
     set(generator_dep ${G_TOOL})
   else()
-    find_program(VT_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
     set(sources)
     foreach(src ${G_SOURCES} ${G_HOST_SOURCES})
       if(NOT IS_ABSOLUTE ${src})
@@ -28,10 +29,7 @@ function(vt_asset_generator)
       list(APPEND sources ${src})
     endforeach()
     set(generator ${CMAKE_CURRENT_BINARY_DIR}/${G_TOOL}-host)
-    add_custom_command(OUTPUT ${generator}
-                       COMMAND ${VT_HOST_CXX} -std=c++17 -O1 -I${VT_ROOT} ${sources} -o ${generator}
-                       DEPENDS ${sources} ${G_HOST_DEPENDS}
-                       COMMENT "Building ${G_TOOL} for the build machine")
+    vt_host_program(OUTPUT ${generator} NAME ${G_TOOL} OPT 1 SOURCES ${sources} DEPENDS ${G_HOST_DEPENDS})
     set(generator_dep ${generator})
   endif()
   add_custom_command(OUTPUT ${paths}

@@ -10,8 +10,9 @@ set(VT_HOST_VTMEDIA "" CACHE FILEPATH "vtmedia built for the build machine (empt
 set(VT_HOST_VTPACK "" CACHE FILEPATH "vtpack built for the build machine (empty: compile one)")
 
 # vt_host_tool(VAR NAME SOURCE_GLOB...): VAR and VAR_DEP, the host program.
+include(${VT_ROOT}/cmake/host_program.cmake)
+
 function(vt_host_tool var name)
-  find_program(VT_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
   set(sources)
   set(headers)
   foreach(dir ${ARGN})
@@ -28,10 +29,7 @@ function(vt_host_tool var name)
     list(APPEND sources ${main})
   endif()
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${name}-host)
-  add_custom_command(OUTPUT ${out}
-                     COMMAND ${VT_HOST_CXX} -std=c++17 -O2 -I${VT_ROOT} ${sources} -o ${out}
-                     DEPENDS ${sources} ${headers}
-                     COMMENT "Building ${name} for the build machine")
+  vt_host_program(OUTPUT ${out} NAME ${name} OPT 2 SOURCES ${sources} DEPENDS ${headers})
   set(${var} ${out} PARENT_SCOPE)
   set(${var}_DEP ${out} PARENT_SCOPE)
 endfunction()
