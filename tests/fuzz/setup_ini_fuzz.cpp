@@ -13,6 +13,7 @@
 #include "core/check/media_check.h"
 #include "core/check/media_files.h"
 #include "core/check/memory_media.h"
+#include "core/config/instruction_args.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ const char* const kKeys[] = {"IsRegNoAPrefix", "RegNo",        "HomePage",      
                              "ISDNSetupFee",   "ISDNRate",     "ISDNHours",     "ISDNHourlyRate",
                              "ISDNFreeHours",  "IESetupDir",   "NoSuchKey"};
 
-bool Blank(char c) { return c == ' ' || c == '\t'; }
-
-bool Trimmed(const std::string& s) { return s.empty() || (!Blank(s.front()) && !Blank(s.back())); }
+bool Trimmed(const std::string& s) { return TrimBlanks(s) == s; }
 
 }  // namespace
 
