@@ -50,7 +50,15 @@ echo "Installing: $(printf '%s\n' "${need[@]}" "${want32[@]}" | sort -u | tr '\n
 if [ ${#want32[@]} -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386 || echo "deps.sh: cannot add the i386 architecture" >&2
 fi
-$SUDO apt-get update -q
+# A mirror that is part-way through a sync fails one index or another for a
+# while; what did download is usually enough, so try again, then go on.
+updated=
+for attempt in 1 2 3; do
+  if $SUDO apt-get update -q; then updated=1; break; fi
+  echo "deps.sh: apt-get update failed (attempt $attempt of 3)" >&2
+  [ "$attempt" -eq 3 ] || sleep 10
+done
+[ -n "$updated" ] || echo "deps.sh: going on with the package lists that did download" >&2
 if ! install $(printf '%s\n' "${need[@]}" "${want32[@]}" | sort -u); then
   [ ${#want32[@]} -gt 0 ] || exit 1
   echo "deps.sh: installing with wine32 failed; trying without it" >&2
