@@ -57,6 +57,8 @@ vt_wine_describe() {
     echo "i686 under 32-bit Wine"
   elif vt_runs_32bit; then
     echo "x86_64 under 64-bit Wine: forced by VT_WINE=64"
+  elif [ ! -e "$VT_WINE32_LOADER" ]; then
+    echo "x86_64 under 64-bit Wine: the 32-bit Wine (wine32) is not installed"
   else
     echo "x86_64 under 64-bit Wine: this machine runs no 32-bit programs"
   fi

@@ -197,12 +197,16 @@ class PaletteSampler {
   std::vector<std::vector<PALETTEENTRY>> seen;
 
  private:
+  // At least one sample, and one more once told to stop: on a busy machine
+  // this thread may first run only after a fade that set the palette at once.
   void Run() {
-    while (!m_stop) {
+    for (;;) {
+      const bool last = m_stop;
       std::vector<PALETTEENTRY> now(m_count);
       GetPaletteEntries(m_palette, 0, m_count, now.data());
       if (seen.empty() || memcmp(now.data(), seen.back().data(), m_count * sizeof(PALETTEENTRY)) != 0)
         seen.push_back(now);
+      if (last) break;
       Sleep(1);
     }
   }
