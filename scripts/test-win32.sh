@@ -25,4 +25,11 @@ own_prefix=1
 touch "$WINEPREFIX/.vt-ready"
 vt_start
 sleep 4  # let the first-start services settle before the timed tests
+rm -f "$VT_WINE_SILENT_LOG"
 ctest --test-dir "$VT_BUILD" --output-on-failure "$@"
+rc=$?
+if [ -s "$VT_WINE_SILENT_LOG" ]; then
+  echo "Wine started these programs only at the second try (they failed silently at the first):"
+  sed 's/^/  /' "$VT_WINE_SILENT_LOG"
+fi
+exit $rc

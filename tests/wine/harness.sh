@@ -11,6 +11,8 @@
 VT_ROOT=${VT_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 VT_BUILD=${VT_BUILD:-$VT_ROOT/build/win32}
 VT_WINE_DIR=$VT_BUILD/wine
+# Runs that wine-exec had to start twice (see there).
+VT_WINE_SILENT_LOG=$VT_WINE_DIR/silent-failures.log
 
 vt_log() { echo "[wine] $*" >&2; }
 
