@@ -17,13 +17,23 @@
 #   --tree      prints the build tree the Windows tests run from: win32 or win64
 #   --describe  prints what runs the Windows tests, for a summary line
 # Exits 1 when the requested Wine does not run here, 2 on a bad VT_WINE.
+# VT_WINE32_LOADER and VT_WINE64_LOADER name other loaders (for its tests).
 # Scripts may also source it for the vt_wine_* functions.
 
-VT_WINE32_LOADER=/usr/lib/wine/wine
-VT_WINE64_LOADER=/usr/lib/wine/wine64
+VT_WINE32_LOADER=${VT_WINE32_LOADER:-/usr/lib/wine/wine}
+VT_WINE64_LOADER=${VT_WINE64_LOADER:-/usr/lib/wine/wine64}
 
 vt_runs_32bit() { "$VT_WINE32_LOADER" --version >/dev/null 2>&1; }
 vt_runs_64bit() { "$VT_WINE64_LOADER" --version >/dev/null 2>&1; }
+
+# vt_no_32bit_why: why the 32-bit Wine does not run here, as a clause.
+vt_no_32bit_why() {
+  if [ ! -e "$VT_WINE32_LOADER" ]; then
+    echo "the 32-bit Wine (wine32) is not installed"
+  else
+    echo "this machine runs no 32-bit programs"
+  fi
+}
 
 # vt_wine_mode: prints 32 or 64; fails with a reason on stderr when the
 # requested Wine cannot run here.
@@ -36,7 +46,7 @@ vt_wine_mode() {
       return 1 ;;
     32)
       if vt_runs_32bit; then echo 32; return 0; fi
-      echo "wine-mode: VT_WINE=32, but $VT_WINE32_LOADER does not run here: this machine runs no 32-bit programs (use VT_WINE=64 or auto)" >&2
+      echo "wine-mode: VT_WINE=32, but $VT_WINE32_LOADER does not run here: $(vt_no_32bit_why) (use VT_WINE=64 or auto)" >&2
       return 1 ;;
     64)
       if vt_runs_64bit; then echo 64; return 0; fi
@@ -57,10 +67,8 @@ vt_wine_describe() {
     echo "i686 under 32-bit Wine"
   elif vt_runs_32bit; then
     echo "x86_64 under 64-bit Wine: forced by VT_WINE=64"
-  elif [ ! -e "$VT_WINE32_LOADER" ]; then
-    echo "x86_64 under 64-bit Wine: the 32-bit Wine (wine32) is not installed"
   else
-    echo "x86_64 under 64-bit Wine: this machine runs no 32-bit programs"
+    echo "x86_64 under 64-bit Wine: $(vt_no_32bit_why)"
   fi
 }
 

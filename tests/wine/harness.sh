@@ -11,6 +11,8 @@
 VT_ROOT=${VT_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 VT_BUILD=${VT_BUILD:-$VT_ROOT/build/win32}
 VT_WINE_DIR=$VT_BUILD/wine
+# The loaders and what to say when one does not run.
+source "$VT_ROOT/scripts/wine-mode.sh" || return 1
 # Runs that wine-exec had to start twice (see there).
 VT_WINE_SILENT_LOG=$VT_WINE_DIR/silent-failures.log
 
@@ -82,13 +84,12 @@ vt_xvfb_stop() {
 # needs the 32-bit loader, which fails with "Exec format error" on machines
 # that run no 32-bit programs.
 vt_can_run() {
-  local loader=/usr/lib/wine/wine
-  [ "$VT_WINEARCH" = win64 ] && loader=/usr/lib/wine/wine64
-  "$loader" --version >/dev/null 2>&1 && return 0
   if [ "$VT_WINEARCH" = win32 ]; then
-    vt_log "$VT_BUILD holds 32-bit programs, and $loader does not run here: this machine runs no 32-bit programs. Run the x86_64 tree's tests instead (VT_WINE=64, or the default VT_WINE=auto, with scripts/test.sh)"
+    vt_runs_32bit && return 0
+    vt_log "$VT_BUILD holds 32-bit programs, and $VT_WINE32_LOADER does not run here: $(vt_no_32bit_why). Run the x86_64 tree's tests instead (VT_WINE=64, or the default VT_WINE=auto, with scripts/test.sh)"
   else
-    vt_log "$loader does not run here (is wine64 installed?)"
+    vt_runs_64bit && return 0
+    vt_log "$VT_WINE64_LOADER does not run here (is wine64 installed?)"
   fi
   return 1
 }
