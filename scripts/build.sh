@@ -6,14 +6,19 @@
 #                (what we ship)
 #   win64        MinGW-w64 x86_64: the same targets, for running the Windows
 #                tests under the 64-bit Wine (see scripts/wine-mode.sh)
-# A tree named twice is built once. VT_JOBS: parallel jobs (default 2).
+# TREE:TARGET builds only that target of the tree (win32:pe_inputs, the
+# shipped programs and what their checks read). A tree named twice is built
+# once. VT_JOBS: parallel jobs (default 2).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${VT_JOBS:-2}
 [ $# -gt 0 ] || set -- native win32
 done_trees=" "
-for tree in "$@"; do
-  [[ $done_trees == *" $tree "* ]] && continue
+for name in "$@"; do
+  [[ $done_trees == *" $name "* ]] && continue
+  tree=${name%%:*}
+  target=()
+  [ "$tree" != "$name" ] && target=(--target "${name#*:}")
   case $tree in
     native)      args=(-DCMAKE_BUILD_TYPE=Release) ;;
     native-asan) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_SANITIZE=ON) ;;
@@ -21,8 +26,8 @@ for tree in "$@"; do
     win64)       args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake") ;;
     *) echo "build.sh: unknown tree '$tree' (native, native-asan, win32, win64)" >&2; exit 2 ;;
   esac
-  echo "== build $tree =="
+  echo "== build $name =="
   cmake -S "$root" -B "$root/build/$tree" "${args[@]}" >/dev/null
-  cmake --build "$root/build/$tree" -j"$jobs"
-  done_trees+="$tree "
+  cmake --build "$root/build/$tree" -j"$jobs" "${target[@]}"
+  done_trees+="$name "
 done
