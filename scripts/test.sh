@@ -7,8 +7,9 @@
 # The Windows tests run from the i686 tree (build/win32, what we ship) under
 # the 32-bit Wine where this machine runs 32-bit programs; elsewhere from an
 # x86_64 tree of the same sources (build/win64) under the 64-bit Wine. The
-# i686 tree's shipped programs are built and checked either way. VT_WINE=auto|32|64
-# chooses (scripts/wine-mode.sh --help); VT_JOBS sets the build's jobs.
+# i686 tree's shipped programs are built and checked either way.
+# VT_WINE=auto|32|64 chooses (scripts/wine-mode.sh --help); VT_JOBS sets the
+# build's jobs.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

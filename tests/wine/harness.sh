@@ -165,13 +165,21 @@ vt_stop() {
   wineserver -w 2>/dev/null
 }
 
+# vt_run_into FILE PROGRAM [ARGS...]: run a Windows program, its console
+# output (CR LF ends, as Wine writes it) into FILE; returns its exit code.
+vt_run_into() {
+  local file=$1
+  shift
+  wine "$@" </dev/null >"$file" 2>&1
+}
+
 # vt_run PROGRAM [ARGS...]: run a Windows program, console output with LF
 # ends. The output goes through a file: services that Wine starts on demand
 # inherit the program's handles and would hold a pipe open after it exits.
 vt_run() {
   local out rc
   out=$(mktemp)
-  wine "$@" </dev/null >"$out" 2>&1
+  vt_run_into "$out" "$@"
   rc=$?
   tr -d '\r' <"$out"
   rm -f "$out"
