@@ -1,7 +1,10 @@
-# What both MinGW-w64 toolchains share: the posix thread model (std::mutex
-# and GoogleTest need it), the target's own headers and libraries only, and
-# static C and C++ runtimes, so that our programs import system DLLs only.
-# The including file sets VT_MINGW_TRIPLE (i686-w64-mingw32, ...).
+# What both MinGW-w64 toolchains share: the posix thread model (GoogleTest
+# and the test tools need it; the programs we ship link none of the
+# toolchain's thread code, see cmake/shipped.cmake), the target's own
+# headers and libraries only, and static runtimes for the programs that do
+# use the toolchain's (tests and tools).
+# The including file sets VT_MINGW_TRIPLE (i686-w64-mingw32, ...) and may
+# set VT_MINGW_ARCH_FLAGS (the instruction set).
 set(CMAKE_SYSTEM_NAME Windows)
 
 set(CMAKE_C_COMPILER   ${VT_MINGW_TRIPLE}-gcc-posix)
@@ -16,3 +19,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# No exceptions and no run-time type information, in every Windows tree: the
+# programs we ship have no runtime for them (crt/), and the code they share
+# with the tests is built once. A tool that wants exceptions (the UI robot)
+# turns them back on for itself.
+set(CMAKE_C_FLAGS_INIT "${VT_MINGW_ARCH_FLAGS}")
+set(CMAKE_CXX_FLAGS_INIT "${VT_MINGW_ARCH_FLAGS} -fno-exceptions -fno-rtti")
+# The C headers declare their functions imported from the C runtime DLL.
+# Declared plain, a call binds to whatever defines the function: our own
+# runtime in the programs we ship, the import library elsewhere.
+string(APPEND CMAKE_C_FLAGS_INIT " -D_CRTIMP=")
+string(APPEND CMAKE_CXX_FLAGS_INIT " -D_CRTIMP=")

@@ -34,7 +34,8 @@ function(vt_host_tool var name)
   set(${var}_DEP ${out} PARENT_SCOPE)
 endfunction()
 
-set(vt_tool_code core/dcl core/archive core/io core/config core/check core/log core/paths tools/vtpack)
+set(vt_tool_code core/dcl core/archive core/io core/config core/check core/log core/paths core/sync core/text
+    tools/vtpack)
 if(VT_HOST_VTMEDIA)
   set(VT_VTMEDIA ${VT_HOST_VTMEDIA})
   set(VT_VTMEDIA_DEP ${VT_HOST_VTMEDIA})

@@ -1,7 +1,8 @@
 #include "text.h"
 
-#include <cstdio>
 #include <vector>
+
+#include "core/text/format.h"
 
 void CString::Format(const char* format, ...) {
   va_list args;
@@ -13,13 +14,13 @@ void CString::Format(const char* format, ...) {
 void CString::FormatV(const char* format, va_list args) {
   va_list probe;
   va_copy(probe, args);
-  int needed = std::vsnprintf(nullptr, 0, format, probe);
+  int needed = FormatTextV(nullptr, 0, format, probe);
   va_end(probe);
   if (needed < 0) {
     m_str.clear();
     return;
   }
   std::vector<char> buf(static_cast<size_t>(needed) + 1);
-  std::vsnprintf(buf.data(), buf.size(), format, args);
+  FormatTextV(buf.data(), buf.size(), format, args);
   m_str.assign(buf.data(), static_cast<size_t>(needed));
 }

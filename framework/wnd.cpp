@@ -1,7 +1,10 @@
 #include "wnd.h"
 
-#include <cstdio>
+#include <cstring>
 #include <vector>
+
+#include "core/text/format.h"
+#include "thread_slot.h"
 
 VT_IMPLEMENT_DYNAMIC(CWnd, CObject)
 
@@ -12,7 +15,42 @@ const char kWndProp[] = "VtFramework.CWnd";
 
 // The object whose window CreateEx is making on this thread: the window's
 // first message ties the two together, before WM_NCCREATE and WM_CREATE.
-thread_local CWnd* t_creating = nullptr;
+CThreadSlot<CWnd> t_creating;
+
+// The class names AfxRegisterWndClass hands out, kept for the program's
+// life: a caller may hold one as long as its windows live. Windows are made
+// on more than one thread, so the list has a lock.
+class ClassNames {
+ public:
+  ClassNames() { ::InitializeCriticalSection(&m_lock); }
+  // Leaves the names to the end of the process: a window may still be
+  // looking at one while the module's statics are destroyed.
+  ~ClassNames() { ::DeleteCriticalSection(&m_lock); }
+
+  // NAME's own lasting copy.
+  const char* Keep(const char* name) {
+    ::EnterCriticalSection(&m_lock);
+    Entry* e = m_first;
+    while (e && std::strcmp(e->text, name) != 0) e = e->next;
+    if (!e) {
+      e = new Entry;
+      std::strcpy(e->text, name);
+      e->next = m_first;
+      m_first = e;
+    }
+    ::LeaveCriticalSection(&m_lock);
+    return e->text;
+  }
+
+ private:
+  struct Entry {
+    Entry* next;
+    char text[96];
+  };
+  CRITICAL_SECTION m_lock;
+  Entry* m_first = nullptr;
+};
+ClassNames g_classNames;
 
 // The module this copy of the framework is linked into: window classes are
 // registered there, so that their procedure and the module agree.
@@ -25,27 +63,22 @@ HINSTANCE FrameworkModule() {
 
 LRESULT CALLBACK VtWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
-  if (!wnd && t_creating) {
-    wnd = t_creating;
-    t_creating = nullptr;
+  if (!wnd && t_creating.Get()) {
+    wnd = t_creating.Get();
+    t_creating.Set(nullptr);
     wnd->m_hWnd = hwnd;
     ::SetPropA(hwnd, kWndProp, wnd);
   }
   if (!wnd) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-  // Nothing may unwind through the system's frames.
-  try {
-    return wnd->Dispatch(message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+  return wnd->Dispatch(message, wParam, lParam);
 }
 
 const char* AfxRegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon) {
-  thread_local char name[96];
+  char text[96];
   HINSTANCE module = FrameworkModule();
-  std::snprintf(name, sizeof name, "Vt:%p:%x:%p:%p:%p", static_cast<void*>(module), style,
-                static_cast<void*>(cursor), static_cast<void*>(background),
-                static_cast<void*>(icon));
+  FormatText(text, sizeof text, "Vt:%p:%x:%p:%p:%p", static_cast<void*>(module), style,
+             static_cast<void*>(cursor), static_cast<void*>(background), static_cast<void*>(icon));
+  const char* name = g_classNames.Keep(text);
   WNDCLASSA wc{};
   if (::GetClassInfoA(module, name, &wc)) return name;
   wc.style = style;
@@ -109,12 +142,12 @@ HWND CWnd::UnsubclassWindow() {
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
                     int y, int width, int height, HWND parent, HMENU menu, void* param) {
   if (m_hWnd || !className) return FALSE;
-  CWnd* outer = t_creating;
-  t_creating = this;
+  CWnd* outer = t_creating.Get();
+  t_creating.Set(this);
   HWND hwnd = ::CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
                                 menu, FrameworkModule(), param);
-  bool claimed = t_creating != this;
-  t_creating = outer;
+  bool claimed = t_creating.Get() != this;
+  t_creating.Set(outer);
   // A window of a class that is not ours: route its messages from now on.
   if (hwnd && !claimed) SubclassWindow(hwnd);
   return hwnd != nullptr;

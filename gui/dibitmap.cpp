@@ -1,6 +1,6 @@
 // CDIBitmap: loading pictures from files and resources, and drawing them.
-// Failures inside an operation are raised as texts and end it with FALSE;
-// the texts are for the reader of this code, nobody sees them.
+// A failure inside an operation is a text that ends it with FALSE; the
+// texts are for the reader of this code, nobody sees them.
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -14,10 +14,6 @@
 VT_IMPLEMENT_SERIAL(CDIBitmap, CObject, 0)
 
 namespace {
-struct Failure {
-  const char* reason;
-};
-
 // Reads up to `size` bytes; fewer only at the end of the file or on an error.
 DWORD ReadUpTo(HANDLE file, void* buffer, DWORD size) {
   auto* p = static_cast<unsigned char*>(buffer);
@@ -72,13 +68,7 @@ int CDIBitmap::GetNumClrEntries() {
 int CDIBitmap::GetBMWidth() { return m_pBMI ? m_pBMI->bmiHeader.biWidth : 0; }
 int CDIBitmap::GetBMHeight() { return m_pBMI ? m_pBMI->bmiHeader.biHeight : 0; }
 
-int CDIBitmap::LoadDIB(const CString& strFile) {
-  try {
-    return LoadFile(strFile);
-  } catch (...) {
-    return FALSE;
-  }
-}
+int CDIBitmap::LoadDIB(const CString& strFile) { return LoadFile(strFile); }
 
 int CDIBitmap::LoadFile(const char* path) {
   HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -86,7 +76,8 @@ int CDIBitmap::LoadFile(const char* path) {
   if (file == INVALID_HANDLE_VALUE) return FALSE;
   FileCloser closer(file);
   unsigned char* bits = nullptr;
-  try {
+  // What ended the load, or nullptr when the picture is complete.
+  const char* failure = [&]() -> const char* {
     DWORD high = 0;
     DWORD low = ::GetFileSize(file, &high);
     uint64_t fileSize = static_cast<uint64_t>(high) << 32 | low;
@@ -95,28 +86,30 @@ int CDIBitmap::LoadFile(const char* path) {
     DWORD got = ReadUpTo(file, head, sizeof head);
     DibFilePlan plan;
     DibFileError error = DibPlanFile(head, got, fileSize, &plan);
-    if (error != DibFileError::kNone) throw Failure{DibFileErrorText(error)};
+    if (error != DibFileError::kNone) return DibFileErrorText(error);
 
     ReleaseHeader();
     m_pBMI = static_cast<BITMAPINFO*>(std::malloc(kDibInfoHeaderSize + 2 * plan.colors));
-    if (!m_pBMI) throw Failure{"Insufficient memory for DIB header"};
+    if (!m_pBMI) return "Insufficient memory for DIB header";
     // The drawing calls read the index table right after a 40-byte header.
     DibInfoHeader info = plan.info;
     info.biSize = kDibInfoHeaderSize;
     DibWriteInfoHeader(info, reinterpret_cast<unsigned char*>(m_pBMI));
 
     if (!m_pEtalon) m_pEtalon = static_cast<RGBQUAD*>(std::calloc(kDibMaxColors, sizeof(RGBQUAD)));
-    if (!m_pEtalon) throw Failure{"Insufficient memory to create etalon color table"};
-    if (!ReadAll(file, m_pEtalon, 4 * plan.colors)) throw Failure{"Error reading color table"};
+    if (!m_pEtalon) return "Insufficient memory to create etalon color table";
+    if (!ReadAll(file, m_pEtalon, 4 * plan.colors)) return "Error reading color table";
     DibWriteIndexTable(plan.colors, reinterpret_cast<unsigned char*>(m_pBMI) + kDibInfoHeaderSize);
 
     bits = static_cast<unsigned char*>(std::malloc(plan.pixelSize));
-    if (!bits) throw Failure{"Insufficient memory to read DIB bits"};
+    if (!bits) return "Insufficient memory to read DIB bits";
     if (::SetFilePointer(file, static_cast<LONG>(plan.pixelOffset), nullptr, FILE_BEGIN) ==
             INVALID_SET_FILE_POINTER ||
         !ReadAll(file, bits, plan.pixelSize))
-      throw Failure{"Error reading bitmap data"};
-  } catch (...) {  // a Failure with its reason, or exhausted memory
+      return "Error reading bitmap data";
+    return nullptr;
+  }();
+  if (failure) {
     ReleaseHeader();
     std::free(bits);
     return FALSE;
@@ -128,11 +121,7 @@ int CDIBitmap::LoadFile(const char* path) {
 }
 
 int CDIBitmap::LoadDIB(HINSTANCE hInst, UINT nID, UINT nMaskID) {
-  try {
-    return LoadResource(hInst, nID, nMaskID);
-  } catch (...) {
-    return FALSE;
-  }
+  return LoadResource(hInst, nID, nMaskID);
 }
 
 // Nothing of the picture changes until the new one is complete: a failed

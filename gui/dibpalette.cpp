@@ -33,48 +33,40 @@ CDIBPalette::CDIBPalette() = default;
 CDIBPalette::~CDIBPalette() = default;
 
 int CDIBPalette::Create(BITMAPINFO* pbmi) {
-  try {
-    if (!pbmi) return FALSE;
-    const auto* raw = reinterpret_cast<const uint8_t*>(pbmi);
-    DibInfoHeader info = DibReadInfoHeader(raw);
-    std::vector<DibPalEntry> entries = DibPaletteFromHeader(info, raw + kDibInfoHeaderSize);
-    if (entries.empty()) return TRUE;  // nothing to build above 8 bits
-    LOGPALETTE* rec = NewRecord(entries.size());
-    if (!rec) return FALSE;
-    Fill(rec, entries);
-    CreatePalette(rec);  // the outcome is not reported
-    std::free(rec);
-    return TRUE;
-  } catch (...) {
-    return FALSE;
-  }
+  if (!pbmi) return FALSE;
+  const auto* raw = reinterpret_cast<const uint8_t*>(pbmi);
+  DibInfoHeader info = DibReadInfoHeader(raw);
+  std::vector<DibPalEntry> entries = DibPaletteFromHeader(info, raw + kDibInfoHeaderSize);
+  if (entries.empty()) return TRUE;  // nothing to build above 8 bits
+  LOGPALETTE* rec = NewRecord(entries.size());
+  if (!rec) return FALSE;
+  Fill(rec, entries);
+  CreatePalette(rec);  // the outcome is not reported
+  std::free(rec);
+  return TRUE;
 }
 
 int CDIBPalette::Create(CDIBitmap* pBmp, int bReserved) {
-  try {
-    int n = pBmp ? pBmp->GetNumClrEntries() : 0;
-    if (n <= 0) {
-      AfxMessageBox("No color table in this DIB", MB_OK);
-      return FALSE;
-    }
-    // A file picture's header holds palette indices; its colours are in the
-    // reference table.
-    const RGBQUAD* colors = pBmp->GetEtalonColors() && n <= kDibMaxColors
-                                ? pBmp->GetEtalonColors()
-                                : pBmp->GetBMColorTabPtr();
-    LOGPALETTE* rec = NewRecord(static_cast<unsigned long>(n));
-    if (!rec) {
-      AfxMessageBox(kNoMemory, MB_OK);
-      return FALSE;
-    }
-    Fill(rec, DibPaletteFromColors(reinterpret_cast<const uint8_t*>(colors), n,
-                                   bReserved ? kPalReserved : kPalNoCollapse));
-    int ok = CreatePalette(rec);
-    std::free(rec);
-    return ok;
-  } catch (...) {
+  int n = pBmp ? pBmp->GetNumClrEntries() : 0;
+  if (n <= 0) {
+    AfxMessageBox("No color table in this DIB", MB_OK);
     return FALSE;
   }
+  // A file picture's header holds palette indices; its colours are in the
+  // reference table.
+  const RGBQUAD* colors = pBmp->GetEtalonColors() && n <= kDibMaxColors
+                              ? pBmp->GetEtalonColors()
+                              : pBmp->GetBMColorTabPtr();
+  LOGPALETTE* rec = NewRecord(static_cast<unsigned long>(n));
+  if (!rec) {
+    AfxMessageBox(kNoMemory, MB_OK);
+    return FALSE;
+  }
+  Fill(rec, DibPaletteFromColors(reinterpret_cast<const uint8_t*>(colors), n,
+                                 bReserved ? kPalReserved : kPalNoCollapse));
+  int ok = CreatePalette(rec);
+  std::free(rec);
+  return ok;
 }
 
 int CDIBPalette::Create(HINSTANCE hInst, UINT nID) {
@@ -93,38 +85,31 @@ int CDIBPalette::Create(HINSTANCE hInst, UINT nID) {
 }
 
 int CDIBPalette::CreateBlack(unsigned long n) {
-  try {
-    LOGPALETTE* rec = NewRecord(n);
-    if (!rec) {
-      AfxMessageBox(kNoMemory, MB_OK);
-      return FALSE;
-    }
-    for (unsigned long i = 0; i < n; ++i) rec->palPalEntry[i] = {0, 0, 0, PC_RESERVED};
-    int ok = n > 0 && CreatePalette(rec);
-    std::free(rec);
-    return ok;
-  } catch (...) {
+  LOGPALETTE* rec = NewRecord(n);
+  if (!rec) {
+    AfxMessageBox(kNoMemory, MB_OK);
     return FALSE;
   }
+  for (unsigned long i = 0; i < n; ++i) rec->palPalEntry[i] = {0, 0, 0, PC_RESERVED};
+  int ok = n > 0 && CreatePalette(rec);
+  std::free(rec);
+  return ok;
 }
 
 CDIBPalette& CDIBPalette::operator+=(CPalette& other) {
-  try {
-    int m = GetEntryCount();
-    int k = other.GetEntryCount();
-    if (k <= 0) return *this;
-    std::vector<PALETTEENTRY> theirs(static_cast<size_t>(k));
-    k = static_cast<int>(other.GetPaletteEntries(0, k, theirs.data()));
-    std::vector<DibPalEntry> given(static_cast<size_t>(k));
-    for (int i = 0; i < k; ++i)
-      given[i] = {theirs[i].peRed, theirs[i].peGreen, theirs[i].peBlue, theirs[i].peFlags};
-    std::vector<DibPalEntry> kept = DibNonBlackEntries(given.data(), given.size());
-    if (kept.empty() || !ResizePalette(m + static_cast<UINT>(kept.size()))) return *this;
-    std::vector<PALETTEENTRY> add(kept.size());
-    for (size_t i = 0; i < kept.size(); ++i)
-      add[i] = {kept[i].red, kept[i].green, kept[i].blue, kept[i].flags};
-    SetPaletteEntries(m, static_cast<UINT>(add.size()), add.data());
-  } catch (...) {
-  }
+  int m = GetEntryCount();
+  int k = other.GetEntryCount();
+  if (k <= 0) return *this;
+  std::vector<PALETTEENTRY> theirs(static_cast<size_t>(k));
+  k = static_cast<int>(other.GetPaletteEntries(0, k, theirs.data()));
+  std::vector<DibPalEntry> given(static_cast<size_t>(k));
+  for (int i = 0; i < k; ++i)
+    given[i] = {theirs[i].peRed, theirs[i].peGreen, theirs[i].peBlue, theirs[i].peFlags};
+  std::vector<DibPalEntry> kept = DibNonBlackEntries(given.data(), given.size());
+  if (kept.empty() || !ResizePalette(m + static_cast<UINT>(kept.size()))) return *this;
+  std::vector<PALETTEENTRY> add(kept.size());
+  for (size_t i = 0; i < kept.size(); ++i)
+    add[i] = {kept[i].red, kept[i].green, kept[i].blue, kept[i].flags};
+  SetPaletteEntries(m, static_cast<UINT>(add.size()), add.data());
   return *this;
 }

@@ -1,7 +1,8 @@
 // QRMGUI: the picture classes shared by our programs. A DLL exporting C++
 // classes: a program allocates CDIBitmap objects itself and embeds
 // CDIBPalette and VTSplashWnd objects in its own; every block a picture owns
-// is allocated and freed inside the DLL, and no exception leaves it.
+// is allocated and freed inside the DLL. All of it is built without
+// exceptions, so none can cross the boundary.
 #pragma once
 #include <windows.h>
 

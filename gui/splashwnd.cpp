@@ -15,38 +15,30 @@ VTSplashWnd::~VTSplashWnd() {
 }
 
 int VTSplashWnd::Create(const CString& strFile, UINT nTimeout) {
-  try {
-    if (!m_dib.LoadDIB(strFile)) return FALSE;  // "Cannot load dib from %s\n"
-    if (!m_pal.Create(&m_dib, 0)) return FALSE;  // "Error creating palette\n"
-    m_nBitmapID = 0;  // paint the file picture
-    m_cx = m_dib.GetBMWidth();
-    m_cy = m_dib.GetBMHeight();
-    m_nTimeout = nTimeout;
-    return Create();
-  } catch (...) {
-    return FALSE;
-  }
+  if (!m_dib.LoadDIB(strFile)) return FALSE;  // "Cannot load dib from %s\n"
+  if (!m_pal.Create(&m_dib, 0)) return FALSE;  // "Error creating palette\n"
+  m_nBitmapID = 0;  // paint the file picture
+  m_cx = m_dib.GetBMWidth();
+  m_cy = m_dib.GetBMHeight();
+  m_nTimeout = nTimeout;
+  return Create();
 }
 
 int VTSplashWnd::Create(HINSTANCE hInst, UINT nID, UINT nTimeout) {
-  try {
-    if (nID == 0) return FALSE;
-    m_nBitmapID = nID;
-    m_hInst = hInst ? hInst : AfxGetInstanceHandle();
-    if (!m_pal.Create(m_hInst, nID)) return FALSE;  // "Error creating palette\n"
-    HBITMAP bitmap = ::LoadBitmapA(m_hInst, MAKEINTRESOURCEA(nID));
-    if (!bitmap) return FALSE;  // "Error loading bitmap\n"
-    BITMAP info{};
-    int got = ::GetObjectA(bitmap, sizeof info, &info);
-    ::DeleteObject(bitmap);
-    if (!got) return FALSE;  // "Error GetObject for bitmap\n"
-    m_nTimeout = nTimeout;
-    m_cx = info.bmWidth;
-    m_cy = info.bmHeight;
-    return Create();
-  } catch (...) {
-    return FALSE;
-  }
+  if (nID == 0) return FALSE;
+  m_nBitmapID = nID;
+  m_hInst = hInst ? hInst : AfxGetInstanceHandle();
+  if (!m_pal.Create(m_hInst, nID)) return FALSE;  // "Error creating palette\n"
+  HBITMAP bitmap = ::LoadBitmapA(m_hInst, MAKEINTRESOURCEA(nID));
+  if (!bitmap) return FALSE;  // "Error loading bitmap\n"
+  BITMAP info{};
+  int got = ::GetObjectA(bitmap, sizeof info, &info);
+  ::DeleteObject(bitmap);
+  if (!got) return FALSE;  // "Error GetObject for bitmap\n"
+  m_nTimeout = nTimeout;
+  m_cx = info.bmWidth;
+  m_cy = info.bmHeight;
+  return Create();
 }
 
 int VTSplashWnd::Create() {

@@ -7,6 +7,8 @@
 #include <mutex>
 #include <string>
 
+#include "core/sync/lock.h"
+
 class TokenTable {
  public:
   TokenTable() = default;
@@ -23,7 +25,7 @@ class TokenTable {
   std::map<std::string, std::string> Snapshot() const;
 
  private:
-  mutable std::mutex m_lock;
+  mutable Lock m_lock;
   std::map<std::string, std::string> m_values;
 };
 

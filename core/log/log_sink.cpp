@@ -2,7 +2,8 @@
 
 #include <atomic>
 #include <cstdarg>
-#include <cstdio>
+
+#include "core/text/format.h"
 
 namespace {
 std::atomic<LogSinkFn> g_sink{nullptr};
@@ -18,7 +19,7 @@ void LogPrintf(const char* format, ...) {
   char buffer[kLogLineLimit];
   va_list args;
   va_start(args, format);
-  const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+  const int n = FormatTextV(buffer, sizeof buffer, format, args);
   va_end(args);
   if (n < 0 || static_cast<size_t>(n) >= sizeof buffer) return;
   sink(buffer, static_cast<size_t>(n));

@@ -1,6 +1,6 @@
 #include "core/wizard/dest_dir_rules.h"
 
-#include <cstdio>
+#include "core/text/format.h"
 
 uint64_t FreeBytes(uint32_t sectorsPerCluster, uint32_t bytesPerSector, uint32_t freeClusters) {
   return uint64_t{bytesPerSector} * freeClusters * sectorsPerCluster;
@@ -8,7 +8,7 @@ uint64_t FreeBytes(uint32_t sectorsPerCluster, uint32_t bytesPerSector, uint32_t
 
 std::string FreeSpaceText(uint64_t freeBytes) {
   char text[48];
-  std::snprintf(text, sizeof text, "%lu.%lu MB", static_cast<unsigned long>(freeBytes / 1000000),
+  FormatText(text, sizeof text, "%lu.%lu MB", static_cast<unsigned long>(freeBytes / 1000000),
                 static_cast<unsigned long>(freeBytes % 1000000 / 100000));
   return text;
 }
@@ -19,7 +19,7 @@ unsigned long WholeMegabytes(uint64_t freeBytes) {
 
 std::string RequiredSpaceText(int megabytes) {
   char text[32];
-  std::snprintf(text, sizeof text, "%d.0 MB", megabytes);
+  FormatText(text, sizeof text, "%d.0 MB", megabytes);
   return text;
 }
 

@@ -18,9 +18,11 @@
 // ended, so that a test can tell which program was started where and how.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "crt/command_tail.h"
 
 namespace {
 
@@ -101,27 +103,53 @@ void ShowStandIn() {
   ShowWindowFor(title.c_str(), "VtSampleInstaller", kStandInMs, text.c_str());
 }
 
+// Writes TEXT to PATH, at its end when APPEND, else in place of it.
+bool WriteText(const char* path, const std::string& text, bool append) {
+  HANDLE f = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = (!append || SetFilePointer(f, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER) &&
+                  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                  written == text.size();
+  return CloseHandle(f) && ok;
+}
+
 // One line for VT_SAMPLE_LOG, when the environment names a file.
 void AppendStartLog() {
   char path[MAX_PATH];
   const DWORD n = GetEnvironmentVariableA("VT_SAMPLE_LOG", path, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return;
-  std::FILE* f = std::fopen(path, "ab");
-  if (!f) return;
-  std::fprintf(f, "%s|%s|%s\r\n", ModulePath().c_str(), CurrentDirectory().c_str(), GetCommandLineA());
-  std::fclose(f);
+  WriteText(path, ModulePath() + "|" + CurrentDirectory() + "|" + GetCommandLineA() + "\r\n", true);
 }
 
 bool WriteMarker(const char* path) {
-  std::FILE* f = std::fopen(path, "w");
-  if (!f) return false;
-  std::fprintf(f, "%s\nprocess %lu\n", GetCommandLineA(), GetCurrentProcessId());
-  return std::fclose(f) == 0;
+  return WriteText(path, std::string(GetCommandLineA()) + "\r\nprocess " + std::to_string(GetCurrentProcessId()) + "\r\n",
+                   false);
 }
 
-int StartChild(int first, int argc, char** argv) {
+// The words after the program's name; a quoted word may hold blanks.
+std::vector<std::string> Words() {
+  std::vector<std::string> words;
+  const char* p = VtCommandTail(GetCommandLineA());
+  while (*p) {
+    std::string word;
+    bool quoted = false;
+    for (; *p && (quoted || (*p != ' ' && *p != '\t')); ++p) {
+      if (*p == '"')
+        quoted = !quoted;
+      else
+        word += *p;
+    }
+    words.push_back(word);
+    while (*p == ' ' || *p == '\t') ++p;
+  }
+  return words;
+}
+
+int StartChild(size_t first, const std::vector<std::string>& words) {
   std::string line = Quoted(ModulePath().c_str());
-  for (int i = first; i < argc; ++i) line += " " + Quoted(argv[i]);
+  for (size_t i = first; i < words.size(); ++i) line += " " + Quoted(words[i].c_str());
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -135,26 +163,25 @@ int StartChild(int first, int argc, char** argv) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   AppendStartLog();
-  const int argc = __argc;
-  char** argv = __argv;
-  if (argc <= 1) {
+  const std::vector<std::string> words = Words();
+  if (words.empty()) {
     ShowStandIn();
     return 0;
   }
-  for (int i = 1; i < argc; ++i) {
-    const std::string word = argv[i];
-    const int left = argc - i - 1;
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    const size_t left = words.size() - i - 1;
     if (word == "/wait" && left >= 1) {
-      Sleep(static_cast<DWORD>(std::atoi(argv[++i])));
+      Sleep(static_cast<DWORD>(std::atoi(words[++i].c_str())));
     } else if (word == "/window" && left >= 3) {
-      ShowWindowFor(argv[i + 1], argv[i + 2], static_cast<DWORD>(std::atoi(argv[i + 3])));
+      ShowWindowFor(words[i + 1].c_str(), words[i + 2].c_str(), static_cast<DWORD>(std::atoi(words[i + 3].c_str())));
       i += 3;
     } else if (word == "/marker" && left >= 1) {
-      if (!WriteMarker(argv[++i])) return 4;
+      if (!WriteMarker(words[++i].c_str())) return 4;
     } else if (word == "/child" && left >= 1) {
-      return StartChild(i + 1, argc, argv);
+      return StartChild(i + 1, words);
     } else if (word == "/exit" && left >= 1) {
-      return std::atoi(argv[i + 1]);
+      return std::atoi(words[i + 1].c_str());
     } else {
       return 2;
     }

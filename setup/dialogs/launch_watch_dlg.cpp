@@ -20,7 +20,7 @@ BOOL CLaunchWatchDlg::OnInitDialog() {
 
 void CLaunchWatchDlg::OnTimer(UINT_PTR id) {
   if (id != kTimerId) return;
-  std::lock_guard<std::mutex> hold(m_lock);
+  std::lock_guard<Lock> hold(m_lock);
   ShowWindow(SW_HIDE);
   if (!m_bFound) {
     m_hTarget = FindWindowA(m_strClass.empty() ? nullptr : m_strClass.c_str(),

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 
+#include "core/sync/lock.h"
 #include "framework/dialog.h"
 
 class CLaunchWatchDlg : public CDialog {
@@ -32,5 +33,5 @@ class CLaunchWatchDlg : public CDialog {
   VT_DECLARE_MESSAGE_MAP()
 
   HANDLE m_hProcess;
-  std::mutex m_lock;
+  Lock m_lock;
 };

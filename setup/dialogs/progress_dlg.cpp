@@ -75,7 +75,7 @@ BOOL CProgressDlg::StartWorker() {
 
 void CProgressDlg::OnTimer(UINT_PTR id) {
   if (id != kTimerId) return;
-  std::lock_guard<std::recursive_mutex> hold(m_lock);
+  std::lock_guard<Lock> hold(m_lock);
   const int frames = m_current ? ImageList_GetImageCount(m_current) : 0;
   if (frames <= 0) return;
   HICON icon = ImageList_GetIcon(m_current, m_nFrame % frames, ILD_TRANSPARENT);
@@ -86,7 +86,7 @@ void CProgressDlg::OnTimer(UINT_PTR id) {
 }
 
 void CProgressDlg::OnStatus(UINT category, LPARAM text) {
-  std::lock_guard<std::recursive_mutex> hold(m_lock);
+  std::lock_guard<Lock> hold(m_lock);
   const bool known = category < static_cast<UINT>(kCategories);
   std::string status = known ? LoadResString(IDS_PROGRESS_COPY + category) : std::string();
   if (text) status += reinterpret_cast<const char*>(text);
@@ -112,7 +112,7 @@ void CProgressDlg::OnCancel() {
   CSetupVTApp* app = VTApp();
   // The box hides the dialog while it asks and shows it again.
   if (app->AppMessageBox("Are you sure you want to cancel the setup?", MB_YESNO) != IDYES) return;
-  std::lock_guard<std::recursive_mutex> hold(m_lock);
+  std::lock_guard<Lock> hold(m_lock);
   m_strStatus = "Please wait...";
   SetDlgItemText(IDC_PROGRESS_STATUS, "Please wait...");
   app->m_bAbort = true;

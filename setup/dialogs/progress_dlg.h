@@ -23,6 +23,7 @@
 #include <mutex>
 #include <string>
 
+#include "core/sync/lock.h"
 #include "setup/dialogs/setup_dialog.h"
 #include "setup/engine/install_worker.h"
 
@@ -65,7 +66,7 @@ class CProgressDlg : public CSetupDialog {
   WORD m_nCategory = 0;
   // Guards the status text, the current animation and the frame between
   // the timer, the reports and the cancel question.
-  std::recursive_mutex m_lock;
+  Lock m_lock;
   InstallJob m_job;
   HANDLE m_hWorker = nullptr;
 };

@@ -3,7 +3,6 @@
 // restart offered where the instruction asks for one.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "core/config/instruction_args.h"
 #include "core/log/log_sink.h"
 #include "core/paths/path_ops.h"
+#include "core/text/format.h"
 #include "setup/app/setup_app.h"
 #include "setup/config/cfg_reader.h"
 #include "setup/dialogs/launch_watch_dlg.h"
@@ -29,7 +29,7 @@ constexpr DWORD kSettleUnwatchedMs = 5000;
 std::string Format(UINT resource, const std::string& key) {
   const std::string format = LoadResString(resource);
   std::vector<char> text(format.size() + key.size() + 1);
-  std::snprintf(text.data(), text.size(), format.c_str(), key.c_str());
+  FormatText(text.data(), text.size(), format.c_str(), key.c_str());
   return text.data();
 }
 

@@ -6,14 +6,8 @@
 DWORD WINAPI InstallWorker(LPVOID param) {
   CSetupVTApp* app = VTApp();
   const auto* job = static_cast<const InstallJob*>(param);
-  int result = -1;
-  // Nothing may unwind out of a thread routine.
-  try {
-    result = job && !job->section.empty() ? app->InstallSoftware(job->section)
-                                          : app->InstallFromDisks();
-  } catch (...) {
-    result = -1;
-  }
+  const int result = job && !job->section.empty() ? app->InstallSoftware(job->section)
+                                                  : app->InstallFromDisks();
   // The result is the dialog's modal result: it ends when this arrives.
   if (CProgressDlg* dialog = app->m_pProgressDlg) {
     dialog->m_bWorkerDone = true;

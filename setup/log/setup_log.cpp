@@ -1,6 +1,6 @@
 #include "setup/log/setup_log.h"
 
-#include <cstdio>
+#include "core/text/format.h"
 
 #include "framework/app.h"
 #include "core/log/log_sink.h"
@@ -51,7 +51,7 @@ void CloseLog() {
 
 int ShowNumberedError(int code, BOOL isError) {
   char text[64];
-  std::snprintf(text, sizeof text, "%s %d\n%s", isError ? "Error" : "Warning", code, "");
+  FormatText(text, sizeof text, "%s %d\n%s", isError ? "Error" : "Warning", code, "");
   AfxMessageBox(text, MB_OK);
   return 1;
 }

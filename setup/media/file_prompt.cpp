@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <vector>
 
+#include "core/text/format.h"
 #include "setup/app/setup_app.h"
 #include "setup/paths/file_paths.h"
 #include "setup/res/resource.h"
@@ -16,7 +16,7 @@ int PromptForFile(const std::string& name, std::string& dir) {
   // String 11 holds one %s for the file name.
   const std::string format = LoadResString(IDS_FILE_NOT_FOUND);
   std::vector<char> message(format.size() + name.size() + 1);
-  std::snprintf(message.data(), message.size(), format.c_str(), name.c_str());
+  FormatText(message.data(), message.size(), format.c_str(), name.c_str());
   std::string path = dir;
   app->ShowProgress(false);
   do {

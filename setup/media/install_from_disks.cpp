@@ -2,13 +2,13 @@
 // one after another, asking for each floppy in turn.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/config/instruction.h"
 #include "core/log/log_sink.h"
 #include "core/paths/path_ops.h"
+#include "core/text/format.h"
 #include "setup/app/setup_app.h"
 #include "setup/config/cfg_reader.h"
 #include "setup/log/setup_log.h"
@@ -21,7 +21,7 @@ namespace {
 
 std::string Numbered(const char* format, int n) {
   char text[64];
-  std::snprintf(text, sizeof text, format, n);
+  FormatText(text, sizeof text, format, n);
   return text;
 }
 

@@ -1,10 +1,10 @@
 // Recognising the installation medium by its disk label file.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "core/log/log_sink.h"
+#include "core/text/format.h"
 #include "setup/media/file_prompt.h"
 #include "setup/media/source_media.h"
 #include "setup/paths/file_paths.h"
@@ -16,7 +16,7 @@ bool IsFloppySource(const std::string& dir) {
 
 std::string DiskLabelName(int disk) {
   char label[32];
-  std::snprintf(label, sizeof label, "QRM.D0%d", disk);
+  FormatText(label, sizeof label, "QRM.D0%d", disk);
   return label;
 }
 
@@ -28,9 +28,9 @@ bool CSetupVTApp::CheckSourceMedia(bool useCfgDisk) {
   const std::string label = DiskLabelName(disk);
   char message[64];
   if (disk == 0)
-    std::snprintf(message, sizeof message, "Please insert Vantora CD in CD-ROM drive");
+    FormatText(message, sizeof message, "Please insert Vantora CD in CD-ROM drive");
   else
-    std::snprintf(message, sizeof message, "Please insert Vantora disk #%d", disk);
+    FormatText(message, sizeof message, "Please insert Vantora disk #%d", disk);
   std::string path = GetSrcDir();
   for (;;) {
     if (FileExistsIn(label, path)) {

@@ -113,9 +113,10 @@ TEST_F(Disks, LinesOfAHundredThousandCharacters) {
     EXPECT_LT(GetTickCount() - start, 10000u) << line.substr(0, 20);
     EXPECT_TRUE(result == 1 || result == -1) << line.substr(0, 20) << ": " << result;
     // A failure is explained by a message, the file prompt or a log line.
-    if (result == -1)
+    if (result == -1) {
       EXPECT_TRUE(!app.boxes.empty() || !app.prompts.empty() || !EngineLog().empty())
           << line.substr(0, 20) << ": a failure unexplained";
+    }
   }
   std::vector<std::string> made;
   WIN32_FIND_DATAA found;

@@ -18,11 +18,11 @@ namespace {
 class ProbeDlg : public CProgressDlg {
  public:
   std::pair<int, int> CategoryAndFrame() {
-    std::lock_guard<std::recursive_mutex> hold(m_lock);
+    std::lock_guard<Lock> hold(m_lock);
     return {m_nCategory, m_nFrame};
   }
   std::string Status() {
-    std::lock_guard<std::recursive_mutex> hold(m_lock);
+    std::lock_guard<Lock> hold(m_lock);
     return static_cast<const char*>(m_strStatus);
   }
 };

@@ -100,6 +100,8 @@ class Builder {
     if (!RemoveTree(cd_)) return Fail(kBuildFailed, "cannot remove the old %s", cd_.c_str());
     Say("vtmedia: copying %s to %s\n", cdSource_.c_str(), cd_.c_str());
     if (!CopyTree(cdSource_, cd_, &failed)) return Fail(kBuildFailed, "cannot copy to %s", failed.c_str());
+    if (m_.cdStrip)
+      if (BuildExit e = StripPrograms(cd_)) return e;
     for (const ArchivePlan& a : m_.archives)
       if (BuildExit e = Pack(a)) return e;
     if (!WriteWhole(HostJoin(setup_, "QRM.D00"), m_.label + "\r\n"))
@@ -167,6 +169,37 @@ class Builder {
   }
 
   // A file of the setup's folder onto a disk, under the name it has there.
+  // The programs below ROOT lose their debugging information, as the
+  // floppies' copies do in Place.
+  BuildExit StripPrograms(const std::string& root) {
+    std::vector<std::string> files;
+    if (!ListTree(root, &files)) return Fail(kBuildFailed, "cannot list %s", root.c_str());
+    for (const std::string& rel : files) {
+      if (!IsProgram(rel)) continue;
+      const std::string path = HostJoin(root, rel);
+      std::vector<uint8_t> bytes;
+      if (!ReadWhole(path, &bytes)) return Fail(kBuildFailed, "cannot read %s", path.c_str());
+      if (!StripOne(rel, bytes)) continue;
+      if (!WriteWhole(path, bytes)) return Fail(kBuildFailed, "cannot write %s", path.c_str());
+    }
+    return kBuildDone;
+  }
+
+  static bool IsProgram(const std::string& rel) {
+    const std::string lower = Lower(rel);
+    return Ends(lower, ".exe") || Ends(lower, ".dll");
+  }
+
+  // Strips BYTES in place; false when there was nothing to strip. A file
+  // this cannot read as a program is left as it is, with a warning.
+  static bool StripOne(const std::string& rel, std::vector<uint8_t>& bytes) {
+    std::string why;
+    const StripResult r = StripDebugInfo(bytes, &why);
+    if (r == StripResult::kNotStrippable)
+      std::printf("vtmedia: warning: %s keeps its debugging information: %s\n", rel.c_str(), why.c_str());
+    return r == StripResult::kStripped;
+  }
+
   BuildExit Place(int disk, const std::string& path, int line) {
     const std::string from = FindMediaPath(setup_, path);
     if (from.empty()) {
@@ -182,12 +215,7 @@ class Builder {
     std::vector<uint8_t> bytes;
     if (!ReadWhole(from, &bytes) || !MakeDirectories(to.substr(0, cut)))
       return Fail(kBuildFailed, "cannot read %s", from.c_str());
-    const std::string lower = Lower(rel);
-    if (m_.strip && (Ends(lower, ".exe") || Ends(lower, ".dll"))) {
-      std::string why;
-      if (StripDebugInfo(bytes, &why) == StripResult::kNotStrippable)
-        std::printf("vtmedia: warning: %s keeps its debugging information: %s\n", rel.c_str(), why.c_str());
-    }
+    if (m_.strip && IsProgram(rel)) StripOne(rel, bytes);
     if (!WriteWhole(to, bytes)) return Fail(kBuildFailed, "cannot write %s", to.c_str());
     Say("  disk %d: %s\n", disk, rel.c_str());
     return kBuildDone;

@@ -91,6 +91,7 @@ void ReadMediaSection(Reader& r, const IniSection& s, MediaManifest* m) {
   r.Text(s, "Label", &m->label);
   r.Number(s, "Date", 315532800, 4102444799LL, &m->date);  // 1980 to 2099: what FAT dates hold
   r.Text(s, "Images", &m->images);
+  m->cdStrip = r.Flag(s, "Strip", true);
 }
 
 void ReadArchive(Reader& r, const IniSection& s, MediaManifest* m) {

@@ -29,13 +29,14 @@ struct MediaManifest {
   std::string label = "CD";
   long long date = 0;  // 0: the time of the build
   std::string images;  // empty: no images
+  bool cdStrip = true;  // the disc's programs without debugging information
   std::vector<ArchivePlan> archives;
 
   int disks = 0;  // 0: a CD only
   std::string diskLabel = "Setup disk %d";
   std::string diskVolume = "DISK %d";
   std::vector<std::string> disk1;  // below the setup's folder
-  bool strip = true;
+  bool strip = true;  // the floppies' programs likewise
   std::vector<CfgOverride> overrides;
 };
 
