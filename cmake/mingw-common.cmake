@@ -24,8 +24,10 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # programs we ship have no runtime for them (crt/), and the code they share
 # with the tests is built once. A tool that wants exceptions (the UI robot)
 # turns them back on for itself.
-set(CMAKE_C_FLAGS_INIT "${VT_MINGW_ARCH_FLAGS}")
-set(CMAKE_CXX_FLAGS_INIT "${VT_MINGW_ARCH_FLAGS} -fno-exceptions -fno-rtti")
+# A section per function and per object, so that the linker can leave out
+# what a shipped program does not reach (--gc-sections, cmake/shipped.cmake).
+set(CMAKE_C_FLAGS_INIT "${VT_MINGW_ARCH_FLAGS} -ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "${VT_MINGW_ARCH_FLAGS} -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti")
 # The C headers declare their functions imported from the C runtime DLL.
 # Declared plain, a call binds to whatever defines the function: our own
 # runtime in the programs we ship, the import library elsewhere.

@@ -30,8 +30,10 @@ function(vt_shipped target)
   # in cmake/mingw-common.cmake). Auto-import is off: what a program takes
   # from our DLL is declared dllimport, and nothing here could apply the
   # run-time relocations that auto-import needs.
+  # What the program does not reach is left out (--gc-sections): of our
+  # archives and of the runtime, whose objects are all on the line.
   target_link_options(${target} PRIVATE -nostdlib -Wl,-e,${entry} -Wl,--disable-auto-import
-                      -Wl,--disable-runtime-pseudo-reloc)
+                      -Wl,--disable-runtime-pseudo-reloc -Wl,--gc-sections)
   target_link_libraries(${target} PRIVATE vtcrt ${start} kernel32 user32)
   set_property(TARGET ${target} PROPERTY VT_SHIPPED ON)
 endfunction()
