@@ -26,11 +26,13 @@ usage() { sed -n '2,/^set -uo/{/^set -uo/d;s/^# \{0,1\}//;p}' "$0"; }
 die() { echo "check-pe.sh: $*" >&2; exit 2; }
 
 # The DLLs a Windows 95 system has. Anything else must travel with the
-# program, and we ship none (the C++ runtime and libgcc are linked in
-# statically). SHLWAPI is not here: it comes with Internet Explorer 4, not
-# with Windows 95.
+# program, and we ship none: our programs carry their own runtime (crt/),
+# and Windows 95 has no C runtime DLL (MSVCRT.DLL came later, with other
+# products). SHLWAPI is not here: it comes with Internet Explorer 4, not
+# with Windows 95. Which functions of these a program may import is
+# check-imports.sh's concern.
 SYSTEM_DLLS=" KERNEL32.DLL USER32.DLL GDI32.DLL ADVAPI32.DLL COMCTL32.DLL COMDLG32.DLL
-  SHELL32.DLL OLE32.DLL OLEAUT32.DLL WINMM.DLL VERSION.DLL MSVCRT.DLL LZ32.DLL MPR.DLL "
+  SHELL32.DLL OLE32.DLL OLEAUT32.DLL WINMM.DLL VERSION.DLL LZ32.DLL MPR.DLL "
 SYSTEM_DLLS=$(echo $SYSTEM_DLLS)
 
 arch=i686

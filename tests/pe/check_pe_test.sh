@@ -34,7 +34,12 @@ expect 0 "ok: $gui" "a GUI program importing system DLLs passes" -- --arch "$arc
 expect 0 "ok: $dll" "a GUI DLL importing system DLLs passes" -- --arch "$arch" "$dll"
 expect 1 "imports libwinpthread-1.dll, which is no Windows 95 system DLL" \
   "a program importing the MinGW thread DLL is refused" -- --arch "$arch" "$foreign"
-expect 0 "ok: $foreign" "... unless that DLL is allowed" -- --arch "$arch" --allow libwinpthread-1.dll "$foreign"
+expect 1 "imports msvcrt.dll, which is no Windows 95 system DLL" \
+  "... and so is one importing the C runtime DLL" -- --arch "$arch" --allow libwinpthread-1.dll "$foreign"
+# (It is an ordinary MinGW program: it imports the C runtime DLL as well,
+# which no Windows 95 has either.)
+expect 0 "ok: $foreign" "... unless that DLL is allowed" \
+  -- --arch "$arch" --allow libwinpthread-1.dll --allow msvcrt.dll "$foreign"
 expect 1 "not 2 (Windows GUI)" "a console program is refused" -- --arch "$arch" "$console"
 expect 1 "does not import QRMGUI.dll" "a program that must import QRMGUI.dll and does not is refused" \
   -- --arch "$arch" --needs QRMGUI.dll "$gui"
@@ -46,7 +51,7 @@ cp "$gui" "$work/program.dll"
 expect 1 "named a DLL, but its header marks no DLL" "a program named .dll is refused" -- --arch "$arch" "$work/program.dll"
 cp "$foreign" "$work/libwinpthread-1.dll"
 expect 1 "imports itself (libwinpthread-1.dll)" "a file importing itself is refused" \
-  -- --arch "$arch" --allow libwinpthread-1.dll "$work/libwinpthread-1.dll"
+  -- --arch "$arch" --allow libwinpthread-1.dll --allow msvcrt.dll "$work/libwinpthread-1.dll"
 
 if [ "$arch" = i686 ]; then
   # The same program asking for subsystem 5.0, which Windows 95 will not load.

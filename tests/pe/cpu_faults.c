@@ -44,8 +44,8 @@ void HasFucomip(void) { __asm__ volatile("fucomip %st(1), %st"); }
 void HasLongNop(void) { __asm__ volatile(".byte 0x66, 0x0f, 0x1f, 0x44, 0x00, 0x00"); }
 /* The same opcode with a register operand, which objdump calls plain nop. */
 void HasRegisterNop(void) { __asm__ volatile("xor %eax, %eax\n\t.byte 0x0f, 0x1f, 0xc0"); }
-void HasSysenter(void) { __asm__ volatile("sysenter"); }
-void HasRdpmc(void) { __asm__ volatile("rdpmc"); }
+void HasSysenter(void) { __asm__ volatile(".byte 0x0f, 0x34"); } /* sysenter */
+void HasRdpmc(void) { __asm__ volatile(".byte 0x0f, 0x33"); }       /* rdpmc */
 
 /* MMX. */
 void HasMmx(void) { __asm__ volatile("paddb %mm1, %mm0"); }
