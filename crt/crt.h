@@ -21,6 +21,10 @@
 // call, a broken library precondition). Never returns.
 [[noreturn]] void VtFatal(const char* reason);
 
+// False on a processor older than the 486 (processor.cpp). 386
+// instructions only, so that it can run before anything else.
+bool VtProcessorIs486();
+
 // The lock the runtime's own lists and the guards of local statics share.
 // VtCrtInit sets it up before anything else runs.
 void VtCrtInit();

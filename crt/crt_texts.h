@@ -11,3 +11,8 @@ constexpr char kFatalCaption[] = "Program error";
 constexpr char kOutOfMemory[] = "There is not enough memory.";
 constexpr char kPureVirtual[] = "An internal error occurred (pure virtual call).";
 constexpr char kLibraryError[] = "An internal error occurred";
+
+// A program started on a processor older than the 486 it is built for.
+constexpr char kNeeds486[] =
+    "This program needs an 80486 processor or a later one (Pentium, K5, K6, 6x86, ...).\n\n"
+    "This computer has an 80386.";

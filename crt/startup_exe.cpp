@@ -1,9 +1,11 @@
 // A program's entry point: the loader calls VtExeStartup (cmake/shipped.cmake
 // names it with -e). It does what MinGW's start-up code did for us before,
-// and no more: the runtime lock, the static constructors, WinMain with the
-// command line after the program's name, the exit list, ExitProcess.
+// and no more: the processor's check, the runtime lock, the static
+// constructors, WinMain with the command line after the program's name,
+// the exit list, ExitProcess.
 #include "command_tail.h"
 #include "crt.h"
+#include "crt_texts.h"
 
 namespace {
 int ShowCommand() {
@@ -15,6 +17,9 @@ int ShowCommand() {
 }  // namespace
 
 extern "C" DWORD VtExeStartup() {
+  // Before the first instruction a 386 lacks; our DLLs are loaded by our
+  // programs, which have asked already.
+  if (!VtProcessorIs486()) VtFatal(kNeeds486);
   VtCrtInit();
   VtRunConstructors();
   const int code = WinMain(::GetModuleHandleA(nullptr), nullptr,
