@@ -37,7 +37,7 @@ void Sweep(const char* length, char conversion, T value) {
     for (const char* width : widths)
       for (const char* precision : precisions) {
         const std::string f = std::string("[%") + flags + width + precision + length + conversion + "]";
-        const bool starW = *width == '*', starP = precision[1] == '*';
+        const bool starW = *width == '*', starP = std::string(precision) == ".*";
         std::string ours, theirs;
         if (starW && starP) {
           ours = Ours(f.c_str(), -9, 4, value), theirs = Theirs(f.c_str(), -9, 4, value);
