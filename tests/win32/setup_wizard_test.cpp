@@ -5,6 +5,7 @@
 // the player, and the options of the choice.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -462,6 +463,37 @@ TEST_F(Wizard, DestReinstallElsewhereAsksAndNoPutsThePreviousDirectoryBack) {
   }});
   EXPECT_EQ(same.DoModal(), IDOK);
   EXPECT_TRUE(app.boxes.empty());
+}
+
+// Two drives with their own free space: after "No" to the reinstall
+// question the page shows the space of the previous directory's drive.
+class TwoDrivesDest : public CDestDirDlg {
+ public:
+  uint64_t DiskFreeBytes(const std::string& root) override {
+    return toupper(static_cast<unsigned char>(root[0])) == 'C' ? 900000000u : 40000000u;
+  }
+};
+
+TEST_F(Wizard, DestReinstallNoShowsThePreviousDrivesSpace) {
+  Cfg("[Misc]\nReqFreeSpace=1\n");
+  WriteProductString(HKEY_CURRENT_USER, IDS_PRODUCT_KEY, "MainDir", "C:\\Old Vantora");
+  app.InitTokens();
+  app.m_bInstalled = true;
+  app.answers = {IDNO};
+  std::string after, shownDir;
+  Acting<TwoDrivesDest> page({[&](Acting<TwoDrivesDest>& p) {
+                                p.Type(IDC_DEST_DIR, "Z:\\Elsewhere\\Vantora");
+                                p.Press(IDOK);
+                              },
+                              [&](Acting<TwoDrivesDest>& p) {
+                                after = p.Text(IDC_DEST_AVAILABLE);
+                                shownDir = p.Text(IDC_DEST_DIR);
+                                p.Press(IDCANCEL);
+                              }});
+  EXPECT_EQ(page.DoModal(), IDCANCEL);
+  EXPECT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(shownDir, "C:\\Old Vantora");
+  EXPECT_EQ(after, "900.0 MB");
 }
 
 TEST_F(Wizard, DestBrowseTakesTheChosenFolder) {
