@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/config/software_list.h"
+#include "core/log/log_sink.h"
 #include "engine_app.h"
 #include "setup/dialogs/software_dlg.h"
 
@@ -223,6 +224,20 @@ TEST_F(AccessTest, MissingModuleOrEntryCannotBind) {
   EXPECT_EQ(app.RunAccess(), AccessOutcome::NotLoaded);
   EXPECT_TRUE(app.LogHas("Cannot load "));
   EXPECT_TRUE(app.boxes.empty());  // the user sees nothing here
+}
+
+// A heading just under the log's line limit: the system's text, a line of
+// its own, does not take the heading down with it.
+TEST_F(AccessTest, TheSystemsTextIsALogLineOfItsOwn) {
+  const std::string far = "c:\\" + std::string(480, 'd');
+  WriteRegString(HKEY_CURRENT_USER, kDeveloperKey, "LoadAccessFrom", far.c_str());
+  EXPECT_EQ(app.RunAccess(), AccessOutcome::NotLoaded);
+  const std::string heading = "Cannot load " + far + "\\access.dll:\n";
+  ASSERT_LT(heading.size(), kLogLineLimit);
+  const std::string log = EngineLog();
+  const size_t at = log.find(heading);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_GT(log.size(), at + heading.size() + 2);  // the system's text follows
 }
 
 TEST_F(AccessTest, TheDeveloperSwitchSkipsTheModule) {
