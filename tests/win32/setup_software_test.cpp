@@ -178,6 +178,36 @@ TEST_F(Software, TheChoiceDialogOffersWhatMayBeChosen) {
   EXPECT_EQ(states, kept);
 }
 
+// The user's ways to tick a line: a click on its box (a click on its text
+// only selects it) and the space bar on the selected line.
+TEST_F(Software, TheMouseOnABoxAndTheSpaceBarToggleALine) {
+  const std::vector<std::string> list = {"Browser=4,0e:\\b.exe,Browser", "Dialer=4,0e:\\d.exe,Dialer"};
+  std::map<std::string, int> states = {{"Browser", SW_SELECTED}, {"Dialer", SW_SELECTED}};
+  std::vector<std::string> afterBox, afterText, afterSpace;
+  ActingChoice dialog(list, states, [&](ActingChoice& d) {
+    HWND box = d.GetDlgItem(1001);
+    RECT line{};
+    SendMessageA(box, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+    const int middle = (line.top + line.bottom) / 2;
+    auto click = [&](int x) {
+      SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, middle));
+      SendMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(x, middle));
+    };
+    click(line.left + 8);  // on the box
+    afterBox = d.Lines();
+    click(line.left + 60);  // on the text
+    afterText = d.Lines();
+    SendMessageA(box, WM_KEYDOWN, VK_SPACE, 0);
+    afterSpace = d.Lines();
+    d.Press(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(afterBox, (std::vector<std::string>{"Browser+", "Dialer-"}));
+  EXPECT_EQ(afterText, (std::vector<std::string>{"Browser+", "Dialer-"}));
+  EXPECT_EQ(afterSpace, (std::vector<std::string>{"Browser+", "Dialer+"}));
+  EXPECT_EQ(states["Dialer"], SW_SELECTED);
+}
+
 // The registration step with stand-in modules.
 class AccessTest : public ::testing::Test {
  protected:
@@ -207,6 +237,30 @@ TEST_F(AccessTest, AModuleThatRegistersIsASuccessAndItsNamesArrive) {
   std::string runOnce = "none";
   ReadRegString(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce", "VTSetup", runOnce);
   EXPECT_EQ(runOnce, "");  // set around the call, emptied after it
+}
+
+// What the module is handed: the screen window as its owner, and a
+// continuation that brings the setup back in the run's own mode.
+TEST_F(AccessTest, TheModuleSeesTheContinuationAndTheScreenWindow) {
+  From("quiet");
+  EXPECT_EQ(app.RunAccess(), AccessOutcome::Success);
+  EXPECT_EQ(Product("SeenRunOnce"), "c:\\Corvane\\access\\setup.exe A_REBOOT");
+  EXPECT_EQ(ReadProductDword(HKEY_CURRENT_USER, 12, "SeenOwner"), 0u);  // no screen yet
+
+  HWND screen = CreateWindowExA(0, "STATIC", "screen", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(screen);
+  CWnd screenWnd;
+  screenWnd.Attach(screen);
+  app.m_pMainWnd = &screenWnd;
+  app.m_nRunMode = RUN_RU;
+  EXPECT_EQ(app.RunAccess(), AccessOutcome::Success);
+  app.m_pMainWnd = nullptr;
+  screenWnd.Detach();
+  DestroyWindow(screen);
+  EXPECT_EQ(Product("SeenRunOnce"), "c:\\Corvane\\access\\setup.exe R&U");
+  EXPECT_EQ(ReadProductDword(HKEY_CURRENT_USER, 12, "SeenOwner"),
+            static_cast<DWORD>(reinterpret_cast<UINT_PTR>(screen)));
 }
 
 TEST_F(AccessTest, NoStatusCountsAsSuccessAReportedFailureDoesNot) {

@@ -610,38 +610,51 @@ TEST_F(Wizard, ChoiceWithTwoOptionsQuitsWithMinusOne) {
 
 // Shows and paints the dialog, says "SCREENSHOT name" and waits until the picture is
 // taken (name.done).
-void Screenshot(HWND dialog, const char* name) {
+// Shows the page, asks for its picture and waits for it: true when the
+// page was up, on the screen, and the picture was taken.
+bool Screenshot(HWND dialog, const char* name) {
   // A dialog without the visible style shows when its loop first idles,
   // which is after this act.
   ShowWindow(dialog, SW_SHOW);
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rc{}, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, inside{};
+  GetWindowRect(dialog, &rc);
+  const bool onScreen = IsWindowVisible(dialog) && IntersectRect(&inside, &rc, &screen) && EqualRect(&inside, &rc);
   const std::string done = std::string(name) + ".done";
   printf("SCREENSHOT %s\n", name);
   fflush(stdout);
   for (int i = 0; i < 1000 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(10);
+  return onScreen && GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 TEST_F(Wizard, Pictures) {
   if (!getenv("VT_WIZARD_SHOTS")) GTEST_SKIP() << "pictures only in the end-to-end run";
   Cfg("[Misc]\nReqFreeSpace=15\n");
   app.m_tokens.Set(tok::MAIN_DIR, "c:\\Corvane");
-  Intro intro({[](Intro& p) {
-    Screenshot(p.m_hWnd, "wizard_intro");
+  std::vector<std::string> taken;
+  std::string destShown, choiceChecked;
+  Intro intro({[&](Intro& p) {
+    if (Screenshot(p.m_hWnd, "wizard_intro")) taken.push_back("intro");
     p.Press(IDOK);
   }});
-  intro.DoModal();
-  DestDir dest({[](DestDir& p) {
-    Screenshot(p.m_hWnd, "wizard_destination");
+  EXPECT_EQ(intro.DoModal(), IDOK);
+  DestDir dest({[&](DestDir& p) {
+    destShown = p.Text(IDC_DEST_DIR);
+    if (Screenshot(p.m_hWnd, "wizard_destination")) taken.push_back("destination");
     p.Press(IDCANCEL);
   }});
-  dest.DoModal();
-  Choice choice({[](Choice& d) {
+  EXPECT_EQ(dest.DoModal(), IDCANCEL);
+  Choice choice({[&](Choice& d) {
                    SendMessageA(d.GetDlgItem(1013), BM_CLICK, 0, 0);
-                   Screenshot(d.m_hWnd, "wizard_choice");
+                   if (IsDlgButtonChecked(d.m_hWnd, 1013) == BST_CHECKED) choiceChecked = "1013";
+                   if (Screenshot(d.m_hWnd, "wizard_choice")) taken.push_back("choice");
                    d.Press(IDCANCEL);
                  }},
                 IDS_CHOICE_HEAD_INSTALLED, nullptr, IDS_CHOICE_ADDITIONAL, IDS_CHOICE_ACCOUNT, IDS_CHOICE_REINSTALL);
   choice.Choose();
+  EXPECT_EQ(taken, (std::vector<std::string>{"intro", "destination", "choice"}));
+  EXPECT_EQ(destShown, "c:\\Corvane");
+  EXPECT_EQ(choiceChecked, "1013");  // the picture shows the option picked
 }
 
 }  // namespace
