@@ -18,7 +18,7 @@ echo "Windows tests of $VT_BUILD in a $WINEARCH prefix"
 
 # Server and display go however this script ends.
 own_prefix=0
-trap '[ "$own_prefix" = 1 ] && vt_stop; vt_xvfb_stop' EXIT
+trap '[ "$own_prefix" = 1 ] && { vt_stop; vt_drop_prefixes; }; vt_xvfb_stop' EXIT
 vt_xvfb || exit 1
 vt_prefix unit || exit 1
 own_prefix=1

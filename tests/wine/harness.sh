@@ -127,14 +127,33 @@ vt_template() {
 }
 
 # vt_prefix NAME: a fresh copy of the template, made the current prefix.
+# Each copy weighs as much as the template; vt_drop_prefixes removes the
+# ones this script made.
+VT_MADE_PREFIXES=()
 vt_prefix() {
   vt_template || return 1
   local dir=$VT_WINE_DIR/runs/$1
   [ -d "$dir" ] && WINEPREFIX=$dir wineserver -k 2>/dev/null
   rm -rf "$dir"
   mkdir -p "$(dirname "$dir")"
-  cp -a "$VT_WINE_DIR/template" "$dir"
+  VT_MADE_PREFIXES+=("$dir")
+  cp -a "$VT_WINE_DIR/template" "$dir" ||
+    { vt_log "cannot copy the template prefix to $dir"; rm -rf "$dir"; return 1; }
   export WINEPREFIX=$dir
+}
+
+# vt_drop_prefixes: stops the servers of the prefixes this script made and
+# removes them, unless VT_KEEP_PREFIXES=1 (to look into a run afterwards).
+vt_drop_prefixes() {
+  [ "${VT_KEEP_PREFIXES:-0}" = 1 ] && return 0
+  local dir
+  for dir in "${VT_MADE_PREFIXES[@]}"; do
+    [ -d "$dir" ] || continue
+    WINEPREFIX=$dir wineserver -k 2>/dev/null
+    WINEPREFIX=$dir wineserver -w 2>/dev/null
+    rm -rf "$dir"
+  done
+  VT_MADE_PREFIXES=()
 }
 
 # vt_desktop WxH: size of the virtual desktop of the current prefix.

@@ -79,6 +79,8 @@ vt_wait_bg() {
 # $VT_BUILD/e2e/NAME made current (screenshots in its shots/ unless VT_SHOTS
 # is set). Server and display go when the script exits, and then the
 # command in VT_E2E_AT_EXIT, for a script that has more of its own to undo.
+# The prefixes go too unless the test failed: a failed run's prefix stays
+# for a look into it.
 vt_e2e_begin() {
   local work=$VT_BUILD/e2e/$1
   rm -rf "$work"
@@ -86,6 +88,18 @@ vt_e2e_begin() {
   export VT_SHOTS=${VT_SHOTS:-$work/shots}
   vt_xvfb || return 1
   vt_prefix "$1" || return 1
-  trap 'vt_stop; vt_xvfb_stop; ${VT_E2E_AT_EXIT:-:}' EXIT
+  trap 'vt_e2e_end $?' EXIT
   vt_start
+}
+
+# vt_e2e_end EXIT-CODE: what vt_e2e_begin undoes when the script exits
+# (0 passed, 77 skipped).
+vt_e2e_end() {
+  vt_stop
+  vt_xvfb_stop
+  ${VT_E2E_AT_EXIT:-:}
+  case $1 in
+    0 | 77) vt_drop_prefixes ;;
+    *) [ ${#VT_MADE_PREFIXES[@]} -gt 0 ] && vt_log "kept for a look: ${VT_MADE_PREFIXES[*]}" ;;
+  esac
 }
