@@ -42,9 +42,10 @@ differing_pixels() {
   origin=$(xdotool getwindowgeometry "$(desktop_window)" 2>/dev/null | awk '/Position/ {print $2}')
   local ox=${origin%,*} oy=${origin#*,}
   [ -n "$ox" ] || ox=0 oy=0
-  convert "$shot" -crop "$5x$6+$((ox + client_x + $3))+$((oy + client_y + $4))" +repage "crop-$1-$2.png"
-  convert "$bmp" -crop "$5x$6+${7:-0}+${8:-0}" +repage "want-$1-$2.png"
-  compare -metric AE "crop-$1-$2.png" "want-$1-$2.png" null: 2>&1
+  local tag=$1-$(basename "$2")
+  convert "$shot" -crop "$5x$6+$((ox + client_x + $3))+$((oy + client_y + $4))" +repage "crop-$tag.png"
+  convert "$bmp" -crop "$5x$6+${7:-0}+${8:-0}" +repage "want-$tag.png"
+  compare -metric AE "crop-$tag.png" "want-$tag.png" null: 2>&1
 }
 # whole_page SHOT PAGE [BITMAP X Y]...: the shot's whole 600 x 420 client
 # area is the page's picture with each button's picture at its place, to

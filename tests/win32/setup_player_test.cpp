@@ -231,6 +231,7 @@ class SilentPlayerApp : public EngineApp {
 // of unknown length is waited for.
 TEST(LogoMovieGuard, ALongLogoMovieIsWaitedForAsLongAsItPlays) {
   ScratchDir dir("logo_guard");
+  CreatePath(dir / "cd");
   SilentPlayerApp app;
   app.Install(dir / "cd", "c:\\Corvane");
   app.m_tokens.Set(tok::SETUP_CFG, dir / "cd\\setup.cfg");
@@ -256,7 +257,7 @@ TEST(LogoMovieGuard, ALongLogoMovieIsWaitedForAsLongAsItPlays) {
     CLogoMovieDlg dialog(nullptr);
     dialog.m_nWatchGraceMs = 100;
     After(3500, [&] { dialog.EndDialog(99); });  // from outside, as Escape would
-    EXPECT_EQ(dialog.DoModal(), c.result) << c.file;
+    EXPECT_EQ(dialog.DoModal(), c.result) << c.file << "\n" << EngineLog();
     EXPECT_EQ(dialog.m_nWatchMs, c.watchMs) << c.file;
     CancelPending();
   }
