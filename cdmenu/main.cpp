@@ -150,9 +150,13 @@ bool RegisterLauncherClass() {
   return RegisterClassA(&wc) != 0;
 }
 
+// The window is sized from its client area, with the frame its style really
+// has (a sizing frame is wider than a dialog frame).
 HWND CreateLauncherWindow() {
-  const int width = kClientWidth + 2 * GetSystemMetrics(SM_CXDLGFRAME);
-  const int height = kClientHeight + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRect(&frame, kWindowStyle, FALSE);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   return CreateWindowExA(0, kClassName, kTitle, kWindowStyle, x, y, width, height, nullptr, nullptr, g_instance,

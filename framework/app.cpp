@@ -34,6 +34,11 @@ int CWinApp::DoMessageBox(const char* text, UINT type, HWND owner) {
   return MessageBoxA(owner, text, m_pszAppName, type);
 }
 
+HWND CWinApp::MainWindowHandle() const {
+  HWND main = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+  return main && IsWindow(main) ? main : nullptr;
+}
+
 // The program exports its application object, so that the framework copy
 // inside a DLL (which has none of its own) finds it: a DLL's message boxes
 // then carry the application's name as theirs do.
@@ -58,7 +63,7 @@ void AfxSetResourceHandle(HINSTANCE instance) { g_resources = instance; }
 int AfxMessageBox(const char* text, UINT type) {
   CWinApp* app = AfxGetApp();
   if (!app) return MessageBoxA(nullptr, text, "", type);
-  return app->DoMessageBox(text, type, nullptr);
+  return app->DoMessageBox(text, type, app->MainWindowHandle());
 }
 
 int VtWinMain(CWinApp& app, HINSTANCE instance, const char* cmdLine, int cmdShow) {

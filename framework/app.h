@@ -24,6 +24,10 @@ class CWinApp : public CObject {
 
   // A message box with the application name as caption.
   virtual int DoMessageBox(const char* text, UINT type, HWND owner = nullptr);
+  // The main window when it exists, else NULL: the owner of the
+  // application's boxes, so that a box keeps the main window from taking
+  // clicks (a full-screen window would otherwise cover the box).
+  HWND MainWindowHandle() const;
 
   const char* m_pszAppName;
   const char* m_lpCmdLine = "";

@@ -24,7 +24,8 @@ constexpr uint8_t kFadeReserved = 1;
 bool FadeCycle(std::vector<FadeEntry>& entries, const std::vector<FadeColor>& reference);
 
 // Runs cycles until one moves nothing, calling `after` (if given) with the
-// entries after every moving cycle; returns the number of moving cycles.
+// entries after every moving cycle (the screen window shows each step
+// there); returns the number of moving cycles.
 // Bounded by 256 cycles whatever the input.
 template <typename After>
 int RunFade(std::vector<FadeEntry>& entries, const std::vector<FadeColor>& reference, After after) {

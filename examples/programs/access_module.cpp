@@ -6,8 +6,10 @@
 // "TrueUserName" and "HomePage".
 //
 // Built three ways: the demo's module (this dialog), and for the tests a
-// quiet one (ACCESS_QUIET: registers "Test User" without asking) and one
-// that writes no status at all (ACCESS_NO_STATUS).
+// quiet one (ACCESS_QUIET: registers "Test User" without asking, and notes
+// what it was handed: "SeenOwner", the window, and "SeenRunOnce", the
+// setup's run-once command at the time) and one that writes no status at
+// all (ACCESS_NO_STATUS).
 #include <windows.h>
 
 #include <string>
@@ -80,7 +82,27 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" __declspec(dllexport) void __cdecl InitRunMain(HWND owner) {
-#if defined(ACCESS_QUIET) || defined(ACCESS_NO_STATUS)
+#if defined(ACCESS_QUIET)
+  HKEY key;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS) {
+    const DWORD seenOwner = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(owner));
+    RegSetValueExA(key, "SeenOwner", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&seenOwner), sizeof seenOwner);
+    char command[MAX_PATH + 16] = "";
+    DWORD size = sizeof command;
+    HKEY runOnce;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce", 0,
+                      KEY_QUERY_VALUE, &runOnce) == ERROR_SUCCESS) {
+      if (RegQueryValueExA(runOnce, "VTSetup", nullptr, nullptr, reinterpret_cast<BYTE*>(command), &size) !=
+          ERROR_SUCCESS)
+        command[0] = '\0';
+      RegCloseKey(runOnce);
+    }
+    WriteString(key, "SeenRunOnce", command);
+    RegCloseKey(key);
+  }
+  Record(true, "Test User");
+#elif defined(ACCESS_NO_STATUS)
   (void)owner;
   Record(true, "Test User");
 #else

@@ -34,7 +34,11 @@ AccessOutcome CSetupVTApp::RunAccess() {
 
   HMODULE module = LoadLibraryA(path.c_str());
   if (!module) {
-    LogPrintf("Cannot load %s:\n%s", path.c_str(), GetSystemErrorText(0).c_str());
+    // The system's text is a log line of its own: joined to the heading, a
+    // long path and a long text would pass the line limit together.
+    const std::string reason = GetSystemErrorText(0);
+    LogPrintf("Cannot load %s:\n", path.c_str());
+    LogPrintf("%s", reason.c_str());
     return AccessOutcome::NotLoaded;
   }
   LogPrintf("ACCESS.DLL found and loaded\n");
@@ -42,7 +46,9 @@ AccessOutcome CSetupVTApp::RunAccess() {
   const auto initRunMain = reinterpret_cast<InitRunMainFn>(
       reinterpret_cast<void (*)()>(GetProcAddress(module, entry.c_str())));
   if (!initRunMain) {
-    LogPrintf("GetProcAddress failed for %s:\n%s", entry.c_str(), GetSystemErrorText(0).c_str());
+    const std::string reason = GetSystemErrorText(0);
+    LogPrintf("GetProcAddress failed for %s:\n", entry.c_str());
+    LogPrintf("%s", reason.c_str());
     FreeLibrary(module);
     return AccessOutcome::NotLoaded;
   }
@@ -50,8 +56,7 @@ AccessOutcome CSetupVTApp::RunAccess() {
   // If the module restarts Windows, the setup comes back with this keyword.
   SetRunOnce(true, m_nRunMode == RUN_RU ? "R&U" : "A_REBOOT");
   SetCursor(previous);
-  HWND screen = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
-  initRunMain(screen);
+  initRunMain(MainWindowHandle());
   SetRunOnce(false, "");
   const DWORD status = ReadProductDword(HKEY_CURRENT_USER, IDS_PRODUCT_KEY, "AccessDllStatus");
   FreeLibrary(module);

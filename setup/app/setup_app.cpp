@@ -33,7 +33,7 @@ void CSetupVTApp::ProgressWindowClosed(CProgressDlg* dialog) {
 }
 
 int CSetupVTApp::AppMessageBox(const char* text, UINT style) {
-  if (!ProgressVisible()) return DoMessageBox(text, style, nullptr);
+  if (!ProgressVisible()) return DoMessageBox(text, style, MainWindowHandle());
   // The box belongs to the progress dialog so that it stays above it, while
   // the dialog itself steps aside for the question.
   ShowWindow(m_hProgressWnd, SW_HIDE);

@@ -31,7 +31,8 @@ class CSetupVTApp : public CWinApp, public SetupState, public StepActions {
 
   // --- services to the engine (virtual: tests script the answers) ---
   // A message box with the application name as caption; while the progress
-  // dialog is up it is hidden for the box and owns it. Returns the button.
+  // dialog is up it is hidden for the box and owns it, otherwise the screen
+  // window owns it when there is one. Returns the button.
   virtual int AppMessageBox(const char* text, UINT style);
   // Shows or hides a shown progress dialog.
   virtual void ShowProgress(bool show);

@@ -35,17 +35,17 @@ BOOL CDestDirDlg::OnInitDialog() {
 unsigned long CDestDirDlg::UpdateFreeSpace() {
   char text[257] = {};
   ::GetDlgItemTextA(m_hWnd, IDC_DEST_DIR, text, sizeof text);
-  uint64_t bytes = 0;
   const std::string dir = text;
-  if (dir.size() >= 2) {
-    const std::string root = dir.substr(0, 2) + "\\";
-    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-    if (GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
-      bytes = FreeBytes(sectorsPerCluster, bytesPerSector, freeClusters);
-  }
+  const uint64_t bytes = dir.size() >= 2 ? DiskFreeBytes(dir.substr(0, 2) + "\\") : 0;
   m_strAvailable = FreeSpaceText(bytes);
   UpdateData(FALSE);
   return WholeMegabytes(bytes);
+}
+
+uint64_t CDestDirDlg::DiskFreeBytes(const std::string& root) {
+  DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
+  if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters)) return 0;
+  return FreeBytes(sectorsPerCluster, bytesPerSector, freeClusters);
 }
 
 void CDestDirDlg::OnBrowse() {
@@ -101,8 +101,9 @@ void CDestDirDlg::OnOK() {
       case IDCANCEL:
         EndDialog(IDCANCEL);
         return;
-      default:  // No: back to where it was installed
+      default:  // No: back to where it was installed, and that drive's space
         m_strDir = previous;
+        UpdateData(FALSE);
         UpdateFreeSpace();
         return;
     }

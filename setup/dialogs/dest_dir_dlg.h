@@ -7,6 +7,7 @@
 // recomputed from it. Ends with 1, or 2 for Cancel (also the Cancel answer
 // to the reinstall question). Its commentary is "Dir".
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "setup/dialogs/wizard_page.h"
@@ -20,6 +21,9 @@ class CDestDirDlg : public CWizardPage {
   // Shows the free space of the drive named in the edit box; returns it in
   // whole megabytes (0 when it cannot be read).
   unsigned long UpdateFreeSpace();
+  // The free bytes of a drive ("C:\\"), 0 when they cannot be read; tests
+  // stand in with drives of their own.
+  virtual uint64_t DiskFreeBytes(const std::string& root);
   // The directory's drive and place: TRUE when the installation may go
   // there. Asks and warns on the way; a trailing backslash goes.
   bool Validate();

@@ -1,11 +1,30 @@
 #include "setup/dialogs/logo_movie_dlg.h"
 
 #include "core/log/log_sink.h"
+#include "core/media/movie_file.h"
 #include "setup/app/setup_app.h"
 #include "setup/config/cfg_reader.h"
 #include "setup/paths/file_paths.h"
 #include "setup/player/player_abi.h"
 #include "setup/res/resource.h"
+
+namespace {
+
+// The movie's length from its header; 0 when the file is no movie of ours.
+uint32_t MovieFileLengthMs(const std::string& path) {
+  uint8_t header[kMovieHeaderSize];
+  DWORD got = 0;
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 0;
+  const BOOL read = ReadFile(file, header, sizeof header, &got, nullptr);
+  CloseHandle(file);
+  MovieHeader h;
+  if (!read || MovieReadHeader(header, got, &h) != MovieError::None) return 0;
+  return MovieLengthMs(h);
+}
+
+}  // namespace
 
 VT_BEGIN_MESSAGE_MAP(CLogoMovieDlg, CDialog)
   VT_ON_MESSAGE(VT_PLAYER_DONE, OnPlayerDone)
@@ -37,7 +56,9 @@ BOOL CLogoMovieDlg::OnInitDialog() {
     return TRUE;
   }
   m_bPlayerOpen = true;
-  SetTimer(kWatchTimerId, kMaxMovieMs);
+  const uint32_t length = MovieFileLengthMs(path);  // the movie's own path by now
+  m_nWatchMs = length ? length + m_nWatchGraceMs : 0;
+  if (m_nWatchMs) SetTimer(kWatchTimerId, m_nWatchMs);
   return TRUE;
 }
 
@@ -54,7 +75,7 @@ void CLogoMovieDlg::OnTimer(UINT_PTR id) {
   if (id != kWatchTimerId) return;
   KillTimer(kWatchTimerId);
   LogPrintf("CLogoMovieDlg: the player did not report the end of the movie within %u ms\n",
-            static_cast<unsigned>(kMaxMovieMs));
+            static_cast<unsigned>(m_nWatchMs));
   m_bPlayerOpen = false;
   VTApp()->CloseQRMPlayer();
   EndDialog(kMovieFailed);

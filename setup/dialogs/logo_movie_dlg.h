@@ -2,7 +2,8 @@
 // of the screen in which the media player shows the provider's logo movie.
 // It ends by itself: with 1 when the player reports the movie's end, with 3
 // when the movie cannot be played (after which, when the player refused it,
-// the run goes on without any media).
+// the run goes on without any media) or the player has not reported the end
+// long after the movie's own length.
 #pragma once
 #include <windows.h>
 
@@ -13,10 +14,11 @@
 class CLogoMovieDlg : public CDialog {
  public:
   enum : UINT { kWatchTimerId = 1 };
-  // How long the dialog waits for the player's end-of-movie message before
-  // it gives up on the movie: a logo movie lasts seconds, and a player that
-  // never reports must not keep the setup waiting for good.
-  enum : UINT { kMaxMovieMs = 60000 };
+  // A player that never reports the end must not keep the setup waiting for
+  // good, nor may a long movie be cut: the dialog gives the player the
+  // movie's own length (read from its header) and this much more. A movie
+  // whose length cannot be read is waited for until it ends (or Escape).
+  enum : UINT { kWatchGraceMs = 10000 };
   enum : INT_PTR { kMoviePlayed = 1, kMovieFailed = 3 };
 
   explicit CLogoMovieDlg(CWnd* parent = nullptr);
@@ -25,6 +27,10 @@ class CLogoMovieDlg : public CDialog {
   // The key of section "Multimedia" that names the movie, relative to the
   // media directory.
   std::string m_strKey = "Logo";
+  // The grace after the movie's length (tests shorten it), and the watch
+  // set for the movie playing: 0 for none.
+  UINT m_nWatchGraceMs = kWatchGraceMs;
+  UINT m_nWatchMs = 0;
 
  protected:
   LRESULT OnPlayerDone(WPARAM wParam, LPARAM lParam);

@@ -25,7 +25,7 @@ VT_BEGIN_MESSAGE_MAP(CProgressDlg, CSetupDialog)
   VT_ON_WM_TIMER()
   VT_ON_WM_DESTROY()
   VT_ON_COMMAND_PARAM(kStatusCommand, OnStatus)
-  VT_ON_COMMAND_PARAM(IDOK, OnFinished)
+  VT_ON_MESSAGE(kWorkerFinished, OnWorkerFinished)
 VT_END_MESSAGE_MAP()
 
 CProgressDlg::CProgressDlg(CWnd* parent, const std::string& section)
@@ -56,8 +56,7 @@ BOOL CProgressDlg::OnInitDialog() {
   SetTimer(kTimerId, kTimerMs);
   if (!StartWorker()) {
     LogPrintf("CProgressDlg: the installation worker cannot be started\n");
-    m_bWorkerDone = true;
-    PostMessage(WM_COMMAND, IDOK, static_cast<LPARAM>(-1));
+    PostMessage(kWorkerFinished, 0, static_cast<LPARAM>(-1));
   }
   ShowWindow(SW_SHOW);
   return TRUE;
@@ -99,13 +98,13 @@ void CProgressDlg::OnStatus(UINT category, LPARAM text) {
   }
 }
 
-void CProgressDlg::OnFinished(UINT, LPARAM result) {
-  if (!m_bWorkerDone) return;  // Enter, or anything but the worker's report
+LRESULT CProgressDlg::OnWorkerFinished(WPARAM, LPARAM result) {
   LogPrintf("Exiting progress with error %d\n", static_cast<int>(result));
   KillTimer(kTimerId);
   // The worker only returns after its report.
   if (m_hWorker) WaitForSingleObject(m_hWorker, kWorkerExitMs);
   EndDialog(result);
+  return 0;
 }
 
 void CProgressDlg::OnCancel() {

@@ -4,13 +4,18 @@
 // per report, asks before it lets the user cancel, and ends with the
 // worker's result.
 //
-// Messages (WM_COMMAND):
-//   1001, code = category 0..4, lParam = text   a status report, sent by the
-//        installation routines (synchronously, so the text is valid)
-//   IDOK (1), lParam = result                   the worker has finished
-//   IDCANCEL (2)                                the Cancel button, Escape or
-//        the close box: the cancel question; the dialog never ends before
-//        the worker does
+// Messages:
+//   WM_COMMAND 1001, code = category 0..4, lParam = text
+//        a status report, sent by the installation routines (synchronously,
+//        so the text is valid)
+//   kWorkerFinished, lParam = result
+//        the worker has finished: posted by it as its last act, and the
+//        only message that ends the dialog
+//   WM_COMMAND IDCANCEL (2)
+//        the Cancel button, Escape or the close box: the cancel question;
+//        the dialog never ends before the worker does
+//   WM_COMMAND IDOK (1)
+//        Enter: nothing
 //
 // The application reaches the dialog only while its window exists: the
 // window is registered on WM_INITDIALOG and forgotten on WM_DESTROY, so
@@ -19,7 +24,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <mutex>
 #include <string>
 
@@ -30,6 +34,7 @@
 class CProgressDlg : public CSetupDialog {
  public:
   enum : UINT { kStatusCommand = 1001, kTimerId = 101, kTimerMs = 100 };
+  static constexpr UINT kWorkerFinished = WM_APP + 1;
   static constexpr int kCategories = 5;
 
   // section: the additional software line to install, or empty for the
@@ -42,10 +47,6 @@ class CProgressDlg : public CSetupDialog {
   // Enter: nothing (the dialog ends only with the worker).
   void OnOK() override {}
 
-  // Set by the worker just before it posts its result, so that only that
-  // command ends the dialog.
-  std::atomic<bool> m_bWorkerDone{false};
-
   std::string m_strSection;
   CString m_strStatus;  // shown in control 1003
 
@@ -53,7 +54,7 @@ class CProgressDlg : public CSetupDialog {
   void DoDataExchange(CDataExchange* dx) override;
   void OnTimer(UINT_PTR id);
   void OnStatus(UINT category, LPARAM text);
-  void OnFinished(UINT code, LPARAM result);
+  LRESULT OnWorkerFinished(WPARAM, LPARAM result);
   void OnDestroy();
   VT_DECLARE_MESSAGE_MAP()
 

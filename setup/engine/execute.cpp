@@ -3,6 +3,7 @@
 // restart offered where the instruction asks for one.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,9 +115,12 @@ int VTCfgExecute(const std::string& key, const std::string& arguments, bool quie
       LogPrintf("VTCfgExecute(): Control class name not found for %s.\n", key.c_str());
   }
 
+  // The continuation is emptied whichever way this ends, unless the user
+  // chooses to restart now.
   int restartMode = 0;
+  std::optional<RunOnceContinuation> continuation;
   if (a.restartFlag != '0') {
-    SetRunOnce(true, "3PI");
+    continuation.emplace("3PI");
     if (!quiet) RememberState(key, 2);
     restartMode = a.restartFlag == '1' ? 1 : 2;
   }
@@ -161,17 +165,17 @@ int VTCfgExecute(const std::string& key, const std::string& arguments, bool quie
 
   const bool succeeded =
       app->AppMessageBox(Format(IDS_LAUNCH_SUCCEEDED, key).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
-  if (restartMode == 1) SetRunOnce(false, "");
+  if (restartMode == 1) continuation.reset();
   if (succeeded) {
     RememberState(key, 2);
     if (restartMode == 2) {
       if (app->AppMessageBox("You must restart your computer before the new setting will take effect.\n\r\n\r"
                              "Do you want to restart you computer now?",
                              MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        continuation->Keep();
         app->RestartWindows();
         return VTCFG_DONE;
       }
-      SetRunOnce(false, "");
     }
     return VTCFG_DONE;
   }

@@ -9,9 +9,7 @@ DWORD WINAPI InstallWorker(LPVOID param) {
   const int result = job && !job->section.empty() ? app->InstallSoftware(job->section)
                                                   : app->InstallFromDisks();
   // The result is the dialog's modal result: it ends when this arrives.
-  if (CProgressDlg* dialog = app->m_pProgressDlg) {
-    dialog->m_bWorkerDone = true;
-    PostMessageA(dialog->GetSafeHwnd(), WM_COMMAND, IDOK, static_cast<LPARAM>(result));
-  }
+  if (CProgressDlg* dialog = app->m_pProgressDlg)
+    PostMessageA(dialog->GetSafeHwnd(), CProgressDlg::kWorkerFinished, 0, static_cast<LPARAM>(result));
   return 1;
 }

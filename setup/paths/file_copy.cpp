@@ -3,6 +3,12 @@
 namespace {
 
 const char kPartialSuffix[] = ".~vt";
+const char kAsideSuffix[] = ".~vo";
+FileRenameFn g_rename = nullptr;
+
+bool Rename(const std::string& from, const std::string& to) {
+  return (g_rename ? g_rename : MoveFileA)(from.c_str(), to.c_str()) != FALSE;
+}
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -32,16 +38,32 @@ DWORD ProbeOverwrite(const std::string& destination) {
   return ERROR_SUCCESS;
 }
 
+void SetFileRenameForTests(FileRenameFn rename) { g_rename = rename; }
+
 DWORD PutInPlace(const std::string& partial, const std::string& destination) {
-  if (Exists(destination) && !DeleteFileA(destination.c_str())) {
-    // Another program opened it after the probe: it is in use.
-    const DWORD error = GetLastError();
-    DeleteFileA(partial.c_str());
-    return Exists(destination) ? ERROR_SHARING_VIOLATION : error;
+  std::string aside;
+  if (Exists(destination)) {
+    // A name at the path limit has no room for the suffix: the old file is
+    // then deleted first, as nothing else can make room.
+    const bool roomAside = destination.size() + sizeof kAsideSuffix - 1 < MAX_PATH;
+    if (roomAside) {
+      aside = destination + kAsideSuffix;
+      DeleteFileA(aside.c_str());  // left by a run cut off here
+    }
+    if (roomAside ? !Rename(destination, aside) : !DeleteFileA(destination.c_str())) {
+      // Another program opened it after the probe: it is in use.
+      const DWORD error = GetLastError();
+      DeleteFileA(partial.c_str());
+      return Exists(destination) ? ERROR_SHARING_VIOLATION : error;
+    }
   }
-  if (MoveFileA(partial.c_str(), destination.c_str())) return ERROR_SUCCESS;
+  if (Rename(partial, destination)) {
+    if (!aside.empty()) DeleteFileA(aside.c_str());
+    return ERROR_SUCCESS;
+  }
   const DWORD error = GetLastError();
   DeleteFileA(partial.c_str());
+  if (!aside.empty()) Rename(aside, destination);
   return error;
 }
 

@@ -24,10 +24,17 @@ std::string PartialPath(const std::string& destination);
 // ERROR_FILENAME_EXCED_RANGE for a path of MAX_PATH characters or more).
 DWORD ProbeOverwrite(const std::string& destination);
 
-// Renames `partial` into the place of `destination` (removing the old
-// file first: Windows 95 has no call that replaces one file by another).
-// ERROR_SUCCESS, or the error; `partial` is gone either way.
+// Renames `partial` into the place of `destination`. Windows 95 has no
+// call that replaces one file by another, so the old file is renamed aside
+// (".~vo" after its name) first, deleted once the new one is in place, and
+// put back when the new one cannot be: the destination is never left
+// without a file. ERROR_SUCCESS, or the error; `partial` is gone either way.
 DWORD PutInPlace(const std::string& partial, const std::string& destination);
+
+// The rename PutInPlace uses (MoveFileA); tests put in one that fails.
+// nullptr restores the system's.
+using FileRenameFn = BOOL(WINAPI*)(LPCSTR from, LPCSTR to);
+void SetFileRenameForTests(FileRenameFn rename);
 
 // Copies `source` over `destination` through a partial file. ERROR_SUCCESS,
 // or the system error (ERROR_ACCESS_DENIED for a read-only destination,

@@ -229,11 +229,11 @@ void CScreenWnd::FadePalette(int count, const RGBQUAD* reference) {
     fade[i] = {entries[i].peRed, entries[i].peGreen, entries[i].peBlue, entries[i].peFlags};
     target[i] = {reference[i].rgbRed, reference[i].rgbGreen, reference[i].rgbBlue};
   }
-  while (FadeCycle(fade, target)) {
+  RunFade(fade, target, [&](const std::vector<FadeEntry>& step) {
     Sleep(kFadeSleepMs);
-    for (UINT i = 0; i < n; ++i) entries[i] = {fade[i].red, fade[i].green, fade[i].blue, fade[i].flags};
+    for (UINT i = 0; i < n; ++i) entries[i] = {step[i].red, step[i].green, step[i].blue, step[i].flags};
     m_palette.AnimatePalette(0, n, entries.data());
-  }
+  });
   Sleep(kFadeSleepMs);
   dc.SelectPalette(old, TRUE);
 }

@@ -8,6 +8,10 @@
 
 void SetRunOnce(bool enable, const char* keyword) {
   std::string command;
-  if (enable) command = VTApp()->m_tokens.Get(tok::SETUP_EXE) + " " + (keyword ? keyword : "");
+  if (enable) {
+    command = VTApp()->m_tokens.Get(tok::SETUP_EXE);
+    if (command.find(' ') != std::string::npos) command = '"' + command + '"';
+    command += std::string(" ") + (keyword ? keyword : "");
+  }
   WriteRegString(HKEY_CURRENT_USER, kRunOnceKey, kRunOnceValue, command.c_str());
 }

@@ -19,3 +19,24 @@ check_log() {
     fail=1
   fi
 }
+
+# check_shot FILE DESCRIPTION: a screenshot of the whole virtual desktop
+# that shows a drawn screen: the desktop's size and at least 16 colours (a
+# blank, black or single-colour picture has one or two). What it shows is
+# checked by the robot's expectations; the picture is kept for a look.
+check_shot() {
+  local found
+  if [ ! -s "$1" ]; then
+    echo "FAIL: $2: no picture $1"
+    fail=1
+    return
+  fi
+  found=$(identify -format '%wx%h %k' "$1" 2>/dev/null)
+  local size=${found%% *} colours=${found##* }
+  if [ "$size" = "${VT_DESKTOP_SIZE:-800x600}" ] && [ "${colours:-0}" -ge 16 ] 2>/dev/null; then
+    echo "ok: $2 ($size, $colours colours)"
+  else
+    echo "FAIL: $2: $1 is '$found' (${VT_DESKTOP_SIZE:-800x600} and at least 16 colours expected)"
+    fail=1
+  fi
+}

@@ -17,10 +17,10 @@ make_cd() { # FOLDER TARGET...: the launcher at FOLDER's root, samples at the ta
   done
 }
 
-# The launcher's client area starts at (101, 100) of the desktop (window at
-# 97, 77, a 4-pixel sizing frame, a 19-pixel caption); Wine's desktop is an
+# The launcher's client area starts at (100, 99) of the desktop (window at
+# 96, 76, a 4-pixel sizing frame, a 19-pixel caption); Wine's desktop is an
 # X window whose own origin the screenshots include.
-client_x=101 client_y=100
+client_x=100 client_y=99
 desktop_window() { xdotool search --name "Wine desktop" 2>/dev/null | tail -n 1; }
 mouse() { # ACTION X Y (client pixels of the launcher)
   local d
@@ -38,12 +38,27 @@ mouse() { # ACTION X Y (client pixels of the launcher)
 # from (BX, BY), by default its top left.
 differing_pixels() {
   local shot=$VT_SHOTS/$1.png bmp=$pictures/$2 origin
+  [[ $2 == /* ]] && bmp=$2
   origin=$(xdotool getwindowgeometry "$(desktop_window)" 2>/dev/null | awk '/Position/ {print $2}')
   local ox=${origin%,*} oy=${origin#*,}
   [ -n "$ox" ] || ox=0 oy=0
-  convert "$shot" -crop "$5x$6+$((ox + client_x + $3))+$((oy + client_y + $4))" +repage "crop-$1-$2.png"
-  convert "$bmp" -crop "$5x$6+${7:-0}+${8:-0}" +repage "want-$1-$2.png"
-  compare -metric AE "crop-$1-$2.png" "want-$1-$2.png" null: 2>&1
+  local tag=$1-$(basename "$2")
+  convert "$shot" -crop "$5x$6+$((ox + client_x + $3))+$((oy + client_y + $4))" +repage "crop-$tag.png"
+  convert "$bmp" -crop "$5x$6+${7:-0}+${8:-0}" +repage "want-$tag.png"
+  compare -metric AE "crop-$tag.png" "want-$tag.png" null: 2>&1
+}
+# whole_page SHOT PAGE [BITMAP X Y]...: the shot's whole 600 x 420 client
+# area is the page's picture with each button's picture at its place, to
+# the last column and row.
+whole_page() {
+  local shot=$1 args=("$pictures/$2")
+  shift 2
+  while [ $# -ge 3 ]; do
+    args+=("$pictures/$1" -geometry "+$2+$3" -composite)
+    shift 3
+  done
+  convert "${args[@]}" "$PWD/page-$shot.png" || { echo "FAIL: cannot compose the page of $shot"; fail=1; return; }
+  same_pixels "$shot" "$PWD/page-$shot.png" 0 0 600 420
 }
 # same_pixels SHOT BITMAP X Y W H [BX BY]: every one of them the same.
 same_pixels() {

@@ -45,6 +45,10 @@ same_pixels press cdmenu110.bmp 0 32 323 90        # pressed
 same_pixels hover_inactive cdmenu117.bmp 383 0 215 78 30 0
 same_pixels page2 cdmenu118.bmp 200 200 200 150 200 200
 same_pixels page2 cdmenu124.bmp 221 32 158 66      # button 2, normal
+# Every pixel of both pages, the buttons at the bottom corners included.
+whole_page page1 cdmenu108.bmp cdmenu116.bmp 0 32 cdmenu117.bmp 353 0 cdmenu115.bmp 529 379
+whole_page page2 cdmenu118.bmp cdmenu124.bmp 221 32 cdmenu130.bmp 4 121 cdmenu133.bmp 417 115 \
+  cdmenu139.bmp 6 379 cdmenu115.bmp 529 379
 check "the program the browser button started" 'E:\ie\Msie.exe|E:\ie|E:\ie\Msie.exe' "$(tr -d '\r' <"$started")"
 
 # Button 0: the provider's setup, from its own folder.

@@ -47,13 +47,13 @@ runonce=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce
 check "the run-once value exists" 1 "$runonce"
 check "the run-once value is empty" "" "$(vt_reg_query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce' VTSetup)"
 for shot in logo_movie intro_movie intro destination folder_browser user_path registration software exit_notice; do
-  [ -s "$VT_SHOTS/$shot.png" ] || { echo "FAIL: no screenshot $shot"; fail=1; }
+  check_shot "$VT_SHOTS/$shot.png" "screenshot $shot"
 done
 
 vt_setup_run "$here/scenarios/maintenance_quit.scn" 60
 check "second run exit code" 1 "$SETUP_RC"
 check "Major after the maintenance run" 0xa4003 "$(major)"
-[ -s "$VT_SHOTS/choice.png" ] || { echo "FAIL: no screenshot choice"; fail=1; }
+check_shot "$VT_SHOTS/choice.png" "screenshot choice"
 
 echo "== the additional software from the maintenance choice =="
 vt_setup_run "$here/scenarios/maintenance_software.scn" 60

@@ -49,6 +49,6 @@ for f in bin/vantora.exe ReadMe.txt VANTORA.TXT help/connect.txt; do
 done
 check "partial files left" "" "$(cd "$main" && find . -name '*.~vt')"
 for shot in disk1_still_in foreign_disk insert_disk2 disk_pulled; do
-  [ -s "$VT_SHOTS/$shot.png" ] || { echo "FAIL: no screenshot $shot"; fail=1; }
+  check_shot "$VT_SHOTS/$shot.png" "screenshot $shot"
 done
 exit $fail

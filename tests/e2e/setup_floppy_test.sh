@@ -40,7 +40,7 @@ cmp -s "$main/help/connect.txt" "$VT_ROOT/examples/packed/client/help/connect.tx
 [ -d "$main/My Downloads" ] || { echo "FAIL: the user's download folder is missing"; fail=1; }
 check "the registry file's value" 'c:\Corvane\My Downloads' \
   "$(vt_reg_query 'HKCU\Software\CorvaneNetwork\Vantora\Client' Downloads)"
-[ -s "$VT_SHOTS/insert_disk2.png" ] || { echo "FAIL: no screenshot of the disk prompt"; fail=1; }
+check_shot "$VT_SHOTS/insert_disk2.png" "screenshot of the disk prompt"
 
 echo "== Cancel at the disk 2 question =="
 vt_stop

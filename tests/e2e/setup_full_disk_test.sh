@@ -74,5 +74,5 @@ echo "on F: $(cd "$main" 2>/dev/null && find . -type f | sort | tr '\n' ' ')"
 check "partial files left" "" "$(cd "$main" && find . -name '*.~vt')"
 check "the CD is untouched" "$(cat cd.sums)" "$(cd "$cd" && find . -type f -exec md5sum {} + | sort)"
 check_log "$(vt_drive_c)/VTLog.txt" "Exiting progress with error" "the progress dialog ended"
-[ -s "$VT_SHOTS/disk_full.png" ] || { echo "FAIL: no screenshot of the full disk"; fail=1; }
+check_shot "$VT_SHOTS/disk_full.png" "screenshot of the full disk"
 exit $fail

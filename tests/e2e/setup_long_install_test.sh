@@ -56,6 +56,6 @@ check_log "$log" "Canceled" "the cancel is logged"
 check_log "$log" "User cancel" "the list saw the cancel"
 check_log "$log" "Exiting progress with error 0" "the progress dialog ended with 0"
 for shot in progress_copying progress_unpacking; do
-  [ -s "$VT_SHOTS/$shot.png" ] || { echo "FAIL: no screenshot $shot"; fail=1; }
+  check_shot "$VT_SHOTS/$shot.png" "screenshot $shot"
 done
 exit $fail

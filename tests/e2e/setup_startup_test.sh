@@ -14,7 +14,7 @@ set_switch VTLog 1
 mkdir -p "$drive_c/nocfg" && cp "$VT_DEMO_SETUP/setup.exe" "$VT_DEMO_SETUP/QRMGUI.dll" "$drive_c/nocfg/"
 vt_drive_program "$here/scenarios/missing_cfg.scn" 20 'C:\nocfg\setup.exe'
 check "exit code without setup.cfg" 0 "$SETUP_RC"
-[ -s "$VT_SHOTS/missing_cfg.png" ] || { echo "FAIL: no screenshot"; fail=1; }
+check_shot "$VT_SHOTS/missing_cfg.png" "screenshot of the missing setup.cfg"
 [ -f "$log" ] && echo "ok: the developer switch opened the log" || { echo "FAIL: no log"; fail=1; }
 
 echo "== a second copy =="

@@ -35,6 +35,6 @@ for name in DestRefusesACdRomDrive DestQuestionsARemovableDrive Pictures; do
   check "Wizard.$name ran and passed" 1 "$(grep -c "^\[       OK \] Wizard.$name " "$out")"
 done
 for shot in wizard_intro wizard_destination wizard_choice; do
-  [ -s "$VT_SHOTS/$shot.png" ] && echo "ok: picture $shot" || { echo "FAIL: no picture $shot"; fail=1; }
+  check_shot "$VT_SHOTS/$shot.png" "picture $shot"
 done
 exit $fail

@@ -28,7 +28,7 @@ class Script : public StepActions {
   bool IntroDialog() override { return introOk; }
   bool CheckSourceMedia(bool useCfgDisk) override {
     mediaChecks.push_back(useCfgDisk);
-    return mediaOk;
+    return useCfgDisk ? softwareMediaOk : mediaOk;
   }
   bool DestinationDialog() override { return destinationOk; }
   int RunInstallation() override { return installResult; }
@@ -53,8 +53,10 @@ class Script : public StepActions {
   }
 
   SetupState& state;
+  // mediaOk answers the installation's media check, softwareMediaOk step 8's
+  // (the disk number from setup.cfg).
   bool screen = true, finishFirst = true, introCancelled = false, introOk = true, mediaOk = true,
-       destinationOk = true, softwareList = true;
+       softwareMediaOk = true, destinationOk = true, softwareList = true;
   int installResult = 1, softwareResult = 1;
   std::deque<AccessOutcome> access;
   std::deque<int> choices;
@@ -285,10 +287,16 @@ TEST(StepSequence, AdditionalSoftwareFailuresWriteTheirStep) {
   a.softwareResult = -1;
   RunStepSequence(s, a);
   EXPECT_EQ(a.writes.back(), 0x00082003u);
+  // The media check of step 8 fails: the status is written at step 8 and
+  // the run ends there, before any additional software.
   SetupState s2 = FreshRun();
   Script b(s2);
-  b.mediaOk = true;
+  b.softwareMediaOk = false;
   RunStepSequence(s2, b);
+  EXPECT_EQ(b.mediaChecks, (std::vector<bool>{false, true}));
+  EXPECT_EQ(b.writes.back() >> 16, 8u);
+  EXPECT_TRUE(b.updates.empty());
+  EXPECT_EQ(b.steps.back(), 8u);
   EXPECT_EQ(b.tokenInits, 1);
 }
 

@@ -201,6 +201,53 @@ void ExpectRect(Robot& robot, const RobotStep& step) {
                 RectText(expected) + ", found " + RectText(found));
 }
 
+void ExpectClient(Robot& robot, const RobotStep& step) {
+  RECT client{};
+  GetClientRect(robot.Current(), &client);
+  if (client.right != Number(step, 0) || client.bottom != Number(step, 1))
+    Robot::Fail("client area: expected " + std::to_string(Number(step, 0)) + " x " +
+                std::to_string(Number(step, 1)) + ", found " + std::to_string(client.right) + " x " +
+                std::to_string(client.bottom));
+}
+
+// The system palette's changes reach every top-level window, this robot's
+// own hidden one included.
+LONG g_paletteChanges = 0;
+LRESULT CALLBACK PaletteWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PALETTECHANGED) ++g_paletteChanges;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void CountPaletteChanges(Robot&, const RobotStep& step) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PaletteWatch;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VtRobotPaletteWatch";
+  RegisterClassA(&wc);
+  HWND watch = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+  if (!watch) Robot::Fail("cannot make the window that counts palette changes");
+  g_paletteChanges = 0;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < static_cast<DWORD>(Number(step, 0))) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+  DestroyWindow(watch);
+  std::printf("palette changes in %ld ms: %ld\n", Number(step, 0), static_cast<long>(g_paletteChanges));
+  std::fflush(stdout);
+  if (g_paletteChanges > Number(step, 1))
+    Robot::Fail("the system palette changed " + std::to_string(g_paletteChanges) + " times in " +
+                Ms(Number(step, 0)) + " (at most " + std::to_string(Number(step, 1)) + " expected)");
+}
+
+void SystemCommand(Robot& robot, WPARAM command) {
+  PostMessageA(robot.Current(), WM_SYSCOMMAND, command, 0);
+}
+void Minimize(Robot& robot, const RobotStep&) { SystemCommand(robot, SC_MINIMIZE); }
+void Restore(Robot& robot, const RobotStep&) { SystemCommand(robot, SC_RESTORE); }
+
 void ExpectShown(Robot& robot, const RobotStep& step, bool shown) {
   if ((IsWindowVisible(robot.Control(Number(step, 0))) != FALSE) != shown)
     Robot::Fail(ControlName(step) + (shown ? " is hidden" : " is shown"));
@@ -231,6 +278,10 @@ constexpr HandlerRow kHandlers[] = {
     {"sleep", SleepFor},
     {"screenshot-mark", ScreenshotMark},
     {"expect-rect", ExpectRect},
+    {"expect-client", ExpectClient},
+    {"count-palette-changes", CountPaletteChanges},
+    {"minimize", Minimize},
+    {"restore", Restore},
     {"expect-visible", ExpectVisible},
     {"expect-hidden", ExpectHidden},
     {"dump", Dump},

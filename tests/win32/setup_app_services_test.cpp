@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "setup/dialogs/exit_notice_dlg.h"
@@ -71,14 +73,61 @@ class Services : public ::testing::Test {
   std::vector<Report> reports;
 };
 
-TEST_F(Services, MessageBoxWithoutProgressIsPlain) {
-  app.answers = {IDRETRY};
+// Outside an installation the screen window owns the box; before there is
+// one, nothing does.
+TEST_F(Services, MessageBoxOutsideAnInstallationBelongsToTheScreen) {
+  app.answers = {IDRETRY, IDOK};
   EXPECT_EQ(app.AppMessageBox("Disk full", MB_RETRYCANCEL | MB_ICONSTOP), IDRETRY);
-  ASSERT_EQ(app.boxes.size(), 1u);
+  CWnd screen;
+  screen.Attach(progress);  // any top-level window stands in for the screen
+  app.m_pMainWnd = &screen;
+  app.AppMessageBox("SkipAccess", MB_OK);
+  app.m_pMainWnd = nullptr;
+  screen.Detach();
+  ASSERT_EQ(app.boxes.size(), 2u);
   EXPECT_EQ(app.boxes[0].text, "Disk full");
   EXPECT_EQ(app.boxes[0].style, static_cast<UINT>(MB_RETRYCANCEL | MB_ICONSTOP));
   EXPECT_EQ(app.boxes[0].owner, nullptr);
-  EXPECT_TRUE(IsWindowVisible(progress));  // not shown by the setup: left alone
+  EXPECT_EQ(app.boxes[1].owner, progress);
+  EXPECT_TRUE(IsWindowVisible(progress));  // not a progress dialog: left alone
+}
+
+// A real box: while it is up the screen window takes no clicks, and it does
+// again afterwards; the framework's own boxes do the same.
+TEST_F(Services, TheScreenTakesNoClicksWhileItsBoxIsUp) {
+  CWinApp real("Vantora Installation");
+  CWnd screen;
+  screen.Attach(progress);
+  real.m_pMainWnd = &screen;
+  std::atomic<int> seen{0};
+  std::atomic<HWND> owner{nullptr};
+  std::atomic<bool> screenEnabled{true};
+  std::thread watcher([&] {
+    for (int i = 0; i < 500 && seen < 2; ++i) {
+      HWND box = FindWindowA("#32770", "Vantora Installation");
+      if (box && IsWindowVisible(box)) {
+        owner = GetWindow(box, GW_OWNER);
+        screenEnabled = IsWindowEnabled(progress) != FALSE;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        ++seen;
+        while (IsWindow(box)) Sleep(10);
+      }
+      Sleep(10);
+    }
+  });
+  real.DoMessageBox("Go on?", MB_OK, real.MainWindowHandle());
+  const HWND firstOwner = owner;
+  const bool firstEnabled = screenEnabled;
+  AfxMessageBox("Logging is not available", MB_OK);
+  watcher.join();
+  real.m_pMainWnd = nullptr;
+  screen.Detach();
+  EXPECT_EQ(seen, 2);
+  EXPECT_EQ(firstOwner, progress);
+  EXPECT_FALSE(firstEnabled);
+  EXPECT_EQ(owner.load(), progress);
+  EXPECT_FALSE(screenEnabled);
+  EXPECT_TRUE(IsWindowEnabled(progress));
 }
 
 TEST_F(Services, MessageBoxStepsInFrontOfTheProgressDialog) {

@@ -92,6 +92,34 @@ TEST_F(Disks, CopyFileToIgnoresASharingViolationWhenAskedAndOffersRetryOtherwise
   EXPECT_EQ(app.progress.front(), "0:setup.exe");
 }
 
+// The medium is known by its label file: QRM.D00 for a CD, the disk
+// number from setup.cfg's SoftwareDisk for the additional software. A
+// missing label asks for the medium; the folder given becomes the source.
+TEST_F(Disks, TheSourceMediumIsRecognisedByItsLabelOrAskedFor) {
+  const std::string cd = dir / "cd";
+  CreatePath(dir / "cd2");
+  WriteTextFile(dir / "cd2\\QRM.D00", "");
+  app.promptAnswers = {{true, dir / "cd2"}};
+  EXPECT_TRUE(app.CheckSourceMedia(false));
+  ASSERT_EQ(app.prompts.size(), 1u);
+  EXPECT_EQ(app.prompts[0].caption, "Vantora Setup");
+  EXPECT_EQ(app.prompts[0].message, "Please insert Vantora CD in CD-ROM drive");
+  EXPECT_EQ(app.prompts[0].path, cd);
+  EXPECT_TRUE(app.LogHas("File QRM.D00 not found in " + cd + ". Ask user...\n"));
+  EXPECT_EQ(app.GetSrcDir(), dir / "cd2");
+  // Found where it is looked for: nothing asked.
+  EXPECT_TRUE(app.CheckSourceMedia(false));
+  EXPECT_EQ(app.prompts.size(), 1u);
+
+  Cfg("[Misc]\nSoftwareDisk=3\n");
+  app.SetSrcDir(cd);
+  EXPECT_FALSE(app.CheckSourceMedia(true));  // Cancel
+  ASSERT_EQ(app.prompts.size(), 2u);
+  EXPECT_EQ(app.prompts[1].message, "Please insert Vantora disk #3");
+  EXPECT_TRUE(app.LogHas("File QRM.D03 not found in " + cd + ". Ask user...\n"));
+  EXPECT_EQ(app.GetSrcDir(), cd);
+}
+
 }  // namespace
 
 // setup.cfg lines of 100,000 characters, each kind that names a file or a

@@ -62,6 +62,33 @@ TEST_F(EngineCopy, ACopyTakesItsPlaceWholeAndLeavesNoPartialFile) {
   EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vt", ""));
 }
 
+BOOL WINAPI RenameRefusingPartials(LPCSTR from, LPCSTR to) {
+  const std::string name = from;
+  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".~vt") == 0) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+  }
+  return MoveFileA(from, to);
+}
+
+// The new file cannot be renamed into place: the old one is still there,
+// whole, and neither the partial file nor the old one's aside name stays.
+TEST_F(EngineCopy, ARenameThatFailsKeepsTheOldFile) {
+  CreatePath(dir / "main");
+  WriteTextFile(dir / "main\\client.exe", "the old client");
+  SetFileRenameForTests(RenameRefusingPartials);
+  const DWORD error = CopyOverwriting(dir / "cd\\client.exe", dir / "main\\client.exe");
+  SetFileRenameForTests(nullptr);
+  EXPECT_EQ(error, DWORD(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(ReadTextFile(dir / "main\\client.exe"), "the old client");
+  EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vt", ""));
+  EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vo", ""));
+  // The same copy with the system's rename replaces it, and leaves no aside file.
+  EXPECT_EQ(CopyOverwriting(dir / "cd\\client.exe", dir / "main\\client.exe"), DWORD(ERROR_SUCCESS));
+  EXPECT_EQ(ReadTextFile(dir / "main\\client.exe"), "the client");
+  EXPECT_FALSE(FileExistsIn(dir / "main\\client.exe.~vo", ""));
+}
+
 // A destination folder that cannot be made: a file of the user's holds
 // its name. The copy offers Retry and Cancel with the system's text, the
 // unpacking stops with its message; the user's file stays as it was.

@@ -1,5 +1,5 @@
 // The installation worker: runs its job on its own thread and posts the
-// result to the progress dialog's window, unchanged.
+// result to the progress dialog's window, unchanged, in a message of its own.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,7 +19,8 @@ struct Posted {
 std::vector<Posted> g_posted;
 
 LRESULT CALLBACK Receiver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) g_posted.push_back({message, wParam, lParam});
+  if (message == WM_COMMAND || message == CProgressDlg::kWorkerFinished)
+    g_posted.push_back({message, wParam, lParam});
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -82,7 +83,7 @@ TEST_F(Worker, PostsTheDiskInstallationsResultUnchanged) {
     app.result = result;
     Run(nullptr);
     ASSERT_EQ(g_posted.size(), 1u) << result;
-    EXPECT_EQ(g_posted[0].id, static_cast<WPARAM>(IDOK));
+    EXPECT_EQ(g_posted[0].message, CProgressDlg::kWorkerFinished);
     EXPECT_EQ(g_posted[0].result, result);
   }
   EXPECT_EQ(app.ran, (std::vector<std::string>{"disks", "disks", "disks"}));

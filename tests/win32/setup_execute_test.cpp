@@ -144,4 +144,35 @@ TEST_F(Execute, RestartFlagsSetTheContinuationAndOfferTheRestart) {
   EXPECT_EQ(RunOnce(), "");
 }
 
+// A continuation left behind would start the setup in 3PI mode at the next
+// log-on for nothing: a quiet run, a program that cannot start and a
+// failed installation all empty it.
+TEST_F(Execute, EveryOtherWayOutEmptiesTheContinuation) {
+  EXPECT_EQ(VTCfgExecute("Quiet", "R" + Installer() + " /exit 0", true), 1);
+  EXPECT_EQ(RunOnce(), "");
+  WriteRegString(HKEY_CURRENT_USER, kRunOnceKey, kRunOnceValue, "untouched");
+  EXPECT_EQ(VTCfgExecute("Gone", "1c:\\no\\such\\program.exe", true), -1);
+  EXPECT_EQ(RunOnce(), "");
+  CreatePath(dir / "bin");
+  WriteTextFile(dir / "bin\\broken.exe", "not a program at all");
+  WriteRegString(HKEY_CURRENT_USER, kRunOnceKey, kRunOnceValue, "untouched");
+  app.answers = {IDOK, IDNO};
+  EXPECT_EQ(VTCfgExecute("Broken", "R" + dir / "bin\\broken.exe", false), 0);
+  EXPECT_EQ(RunOnce(), "");
+  WriteRegString(HKEY_CURRENT_USER, kRunOnceKey, kRunOnceValue, "untouched");
+  app.answers = {IDOK, IDNO, IDYES};  // it did not work, go on
+  EXPECT_EQ(VTCfgExecute("Failed", "R" + Installer() + " /exit 0", false), 2);
+  EXPECT_EQ(RunOnce(), "");
+  EXPECT_EQ(app.restarts, 0);
+}
+
+// With the setup under "C:\Program Files" the keyword must still be the tail
+// of the command line the next log-on starts.
+TEST_F(Execute, TheContinuationQuotesAProgramPathWithABlank) {
+  app.m_tokens.Set(tok::SETUP_EXE, "C:\\Program Files\\Corvane\\setup.exe");
+  app.answers = {IDOK, IDYES, IDYES};
+  EXPECT_EQ(VTCfgExecute("Reboot", "R" + Installer() + " /exit 0", false), 1);
+  EXPECT_EQ(RunOnce(), "\"C:\\Program Files\\Corvane\\setup.exe\" 3PI");
+}
+
 }  // namespace

@@ -218,6 +218,53 @@ TEST_F(Player, TheLogoMoviePlaysToItsEndAndEndsTheDialog) {
   EXPECT_FALSE(app.LogHas("CLogoMovieDlg"));
 }
 
+// A player that takes the movie and never reports its end.
+class SilentPlayerApp : public EngineApp {
+ public:
+  int OpenQRMPlayer(CWnd*, UINT, const std::string&, int, UINT) override { return 1; }
+  void CloseQRMPlayer() override { ++closes; }
+  int closes = 0;
+};
+
+// The guard follows the movie's own length: a long movie is given all of
+// it, a silent player is let go once a short one is long over, and a movie
+// of unknown length is waited for.
+TEST(LogoMovieGuard, ALongLogoMovieIsWaitedForAsLongAsItPlays) {
+  ScratchDir dir("logo_guard");
+  CreatePath(dir / "cd");
+  SilentPlayerApp app;
+  app.Install(dir / "cd", "c:\\Corvane");
+  app.m_tokens.Set(tok::SETUP_CFG, dir / "cd\\setup.cfg");
+  app.m_strMediaDir = dir / "cd";
+  MovieHeader h;
+  h.width = h.height = 4;
+  h.frames = 14;
+  h.frameMs = 5000;  // 70 s
+  h.colors = 1;
+  const std::vector<uint8_t> longMovie =
+      MovieEncode(h, {0}, std::vector<std::vector<uint8_t>>(14, std::vector<uint8_t>(16, 0)));
+  WriteTextFile(dir / "cd\\long.vtm", std::string(longMovie.begin(), longMovie.end()));
+  CopyFileA((FromLinux(VT_DEMO_SETUP) + "\\Media\\logo.vtm").c_str(), (dir / "cd\\logo.vtm").c_str(), FALSE);
+  WriteTextFile(dir / "cd\\logo.avi", "a movie in a format the setup cannot read");
+  struct Case {
+    const char* file;
+    UINT watchMs;
+    INT_PTR result;
+  };
+  for (const Case& c : {Case{"long.vtm", 70000 + 100, 99}, Case{"logo.vtm", 2880 + 100, 3},
+                        Case{"logo.avi", 0, 99}}) {
+    WriteTextFile(dir / "cd\\setup.cfg", std::string("[Multimedia]\nLogo=") + c.file + "\n");
+    CLogoMovieDlg dialog(nullptr);
+    dialog.m_nWatchGraceMs = 100;
+    After(3500, [&] { dialog.EndDialog(99); });  // from outside, as Escape would
+    EXPECT_EQ(dialog.DoModal(), c.result) << c.file << "\n" << EngineLog();
+    EXPECT_EQ(dialog.m_nWatchMs, c.watchMs) << c.file;
+    CancelPending();
+  }
+  EXPECT_TRUE(app.LogHas("CLogoMovieDlg: the player did not report the end of the movie within 2980 ms\n"));
+  EXPECT_EQ(app.closes, 1);  // the one it gave up on; the others were ended from outside
+}
+
 TEST_F(Player, ALogoMovieThatCannotPlayEndsTheDialogAtOnce) {
   struct Case {
     const char* entry;

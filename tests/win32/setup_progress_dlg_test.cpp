@@ -35,7 +35,14 @@ class WorkerApp : public EngineApp {
   void NotifyProgress(int code, const char* text) override { CSetupVTApp::NotifyProgress(code, text); }
   void ShowProgress(bool show) override { CSetupVTApp::ShowProgress(show); }
   ProbeDlg* Dialog() { return static_cast<ProbeDlg*>(m_pProgressDlg); }
+  // A box that keeps the main thread away from its messages a while.
+  int DoMessageBox(const char* text, UINT style, HWND owner) override {
+    const int answer = EngineApp::DoMessageBox(text, style, owner);
+    Sleep(boxMs);
+    return answer;
+  }
   std::function<int()> work;
+  DWORD boxMs = 0;
 };
 
 void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
@@ -127,6 +134,21 @@ TEST_F(ProgressDialog, NoToTheCancelQuestionChangesNothing) {
   EXPECT_FALSE(app.m_bAbort);
   EXPECT_STREQ(dialog.m_strStatus, "Decompressing archive client.z");
   EXPECT_FALSE(app.LogHas("Canceled\n"));
+}
+
+// Enter reaches the dialog after the worker has finished but before its
+// report does: the dialog still ends with the worker's result.
+TEST_F(ProgressDialog, EnterBeforeTheWorkersReportDoesNotEndIt) {
+  app.answers = {IDNO};
+  app.boxMs = 400;
+  app.work = [&] {
+    PostMessageA(app.m_hProgressWnd, WM_COMMAND, IDCANCEL, 0);
+    WaitFor([&] { return app.boxes.size() == 1; });  // the main thread is held in the box
+    PostMessageA(app.m_hProgressWnd, WM_COMMAND, IDOK, 0);
+    return 5;
+  };
+  EXPECT_EQ(Run(), 5);
+  EXPECT_TRUE(app.LogHas("Exiting progress with error 5\n"));
 }
 
 TEST_F(ProgressDialog, YesAsksTheWorkerToStopAndTheDialogWaitsForIt) {

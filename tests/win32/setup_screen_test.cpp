@@ -13,6 +13,7 @@
 
 #include "core/dib/dib_header.h"
 #include "engine_app.h"
+#include "setup/dialogs/progress_dlg.h"
 #include "setup/screen/screen_wnd.h"
 
 namespace {
@@ -295,6 +296,61 @@ TEST_F(Screen, AfterTheFadeTheLogoIsDrawnThroughItsMask) {
     EXPECT_EQ(corner, beside);
   }
   screen.DestroyWindow();
+}
+
+// The screen after its fade, with the progress dialog over it and a worker
+// behind it: on a palette display the system palette may change while they
+// come up, then must settle; one that kept changing would mean an endless
+// round of realising and repainting. (On a true-colour display nothing
+// changes at all.)
+std::atomic<int> g_paletteChanges{0};
+LRESULT CALLBACK CountPaletteChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PALETTECHANGED) ++g_paletteChanges;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class PaletteWorkerApp : public EngineApp {
+ public:
+  int InstallFromDisks() override {
+    NotifyProgress(0, "client.exe");
+    Sleep(1500);  // the dialog comes up meanwhile
+    g_paletteChanges = 0;
+    Sleep(3000);
+    settled = g_paletteChanges;
+    return 1;
+  }
+  int settled = -1;
+};
+
+TEST(ScreenPalette, TheScreenAndTheProgressDialogSettle) {
+  ScratchDir dir("screen_palette");
+  PaletteWorkerApp app;
+  CreateDirectoryA((dir / "temp").c_str(), nullptr);
+  CreateDirectoryA((dir / "run").c_str(), nullptr);
+  app.m_tokens.Set(tok::TEMP, dir / "temp");
+  app.m_tokens.Set(tok::RUN_DIR, dir / "run");
+  ASSERT_TRUE(CopyFileA(DemoSetup("VTScreen.z").c_str(), (dir / "run\\VTScreen.z").c_str(), FALSE));
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = CountPaletteChanges;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VtPaletteCounter";
+  RegisterClassA(&wc);
+  HWND counter = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
+  ASSERT_TRUE(counter);
+  CScreenWnd screen;
+  screen.InitBackground();
+  ASSERT_TRUE(screen.Create());
+  screen.FadeIn();
+  CProgressDlg progress(&screen);
+  app.m_pProgressDlg = &progress;
+  EXPECT_EQ(progress.DoModal(), 1);
+  app.m_pProgressDlg = nullptr;
+  std::printf("palette changes after the progress dialog came up: %d (palette display: %d)\n", app.settled,
+              screen.m_bPaletteDevice ? 1 : 0);
+  EXPECT_EQ(app.settled, 0);
+  screen.DestroyWindow();
+  DestroyWindow(counter);
 }
 
 }  // namespace

@@ -177,6 +177,36 @@ TEST_F(Software, TheChoiceDialogOffersWhatMayBeChosen) {
   EXPECT_EQ(states, kept);
 }
 
+// The user's ways to tick a line: a click on its box (a click on its text
+// only selects it) and the space bar on the selected line.
+TEST_F(Software, TheMouseOnABoxAndTheSpaceBarToggleALine) {
+  const std::vector<std::string> list = {"Browser=4,0e:\\b.exe,Browser", "Dialer=4,0e:\\d.exe,Dialer"};
+  std::map<std::string, int> states = {{"Browser", SW_SELECTED}, {"Dialer", SW_SELECTED}};
+  std::vector<std::string> afterBox, afterText, afterSpace;
+  ActingChoice dialog(list, states, [&](ActingChoice& d) {
+    HWND box = d.GetDlgItem(1001);
+    RECT line{};
+    SendMessageA(box, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+    const int middle = (line.top + line.bottom) / 2;
+    auto click = [&](int x) {
+      SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, middle));
+      SendMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(x, middle));
+    };
+    click(line.left + 8);  // on the box
+    afterBox = d.Lines();
+    click(line.left + 60);  // on the text
+    afterText = d.Lines();
+    SendMessageA(box, WM_KEYDOWN, VK_SPACE, 0);
+    afterSpace = d.Lines();
+    d.Press(IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(afterBox, (std::vector<std::string>{"Browser+", "Dialer-"}));
+  EXPECT_EQ(afterText, (std::vector<std::string>{"Browser+", "Dialer-"}));
+  EXPECT_EQ(afterSpace, (std::vector<std::string>{"Browser+", "Dialer+"}));
+  EXPECT_EQ(states["Dialer"], SW_SELECTED);
+}
+
 // The registration step with stand-in modules.
 class AccessTest : public ::testing::Test {
  protected:
@@ -208,6 +238,31 @@ TEST_F(AccessTest, AModuleThatRegistersIsASuccessAndItsNamesArrive) {
   EXPECT_EQ(runOnce, "");  // set around the call, emptied after it
 }
 
+// What the module is handed: the screen window as its owner, and a
+// continuation that brings the setup back in the run's own mode.
+TEST_F(AccessTest, TheModuleSeesTheContinuationAndTheScreenWindow) {
+  From("quiet");
+  EXPECT_EQ(app.RunAccess(), AccessOutcome::Success);
+  EXPECT_EQ(Product("SeenRunOnce"), "c:\\Corvane\\access\\setup.exe A_REBOOT");
+  EXPECT_EQ(ReadProductDword(HKEY_CURRENT_USER, 12, "SeenOwner"), 0u);  // no screen yet
+
+  HWND screen = CreateWindowExA(0, "STATIC", "screen", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(screen);
+  CWnd screenWnd;
+  screenWnd.Attach(screen);
+  app.m_pMainWnd = &screenWnd;
+  app.m_nRunMode = RUN_RU;
+  app.m_tokens.Set(tok::SETUP_EXE, "c:\\Corvane\\access\\setup.exe");  // recomputed after the call
+  EXPECT_EQ(app.RunAccess(), AccessOutcome::Success);
+  app.m_pMainWnd = nullptr;
+  screenWnd.Detach();
+  DestroyWindow(screen);
+  EXPECT_EQ(Product("SeenRunOnce"), "c:\\Corvane\\access\\setup.exe R&U");
+  EXPECT_EQ(ReadProductDword(HKEY_CURRENT_USER, 12, "SeenOwner"),
+            static_cast<DWORD>(reinterpret_cast<UINT_PTR>(screen)));
+}
+
 TEST_F(AccessTest, NoStatusCountsAsSuccessAReportedFailureDoesNot) {
   From("nostatus");
   EXPECT_EQ(app.RunAccess(), AccessOutcome::Success);
@@ -223,6 +278,27 @@ TEST_F(AccessTest, MissingModuleOrEntryCannotBind) {
   EXPECT_EQ(app.RunAccess(), AccessOutcome::NotLoaded);
   EXPECT_TRUE(app.LogHas("Cannot load "));
   EXPECT_TRUE(app.boxes.empty());  // the user sees nothing here
+}
+
+// Each call of the log, as a line of its own.
+std::vector<std::string> g_logCalls;
+void RecordLogCall(const char* text, size_t length) { g_logCalls.emplace_back(text, length); }
+
+// A failed load is logged as its heading, then the system's text as a
+// line of its own: joined, a long path and a long text would pass the
+// log's line limit together and both would be lost.
+TEST_F(AccessTest, TheSystemsTextIsALogLineOfItsOwn) {
+  From("nowhere");
+  g_logCalls.clear();
+  SetLogSink(RecordLogCall);
+  EXPECT_EQ(app.RunAccess(), AccessOutcome::NotLoaded);
+  SetLogSink(CaptureEngineLog);
+  size_t heading = 0;
+  while (heading < g_logCalls.size() && g_logCalls[heading].compare(0, 12, "Cannot load ") != 0) ++heading;
+  ASSERT_LT(heading + 1, g_logCalls.size());
+  const std::string& line = g_logCalls[heading];
+  EXPECT_EQ(line.substr(line.size() - 12), "access.dll:\n");
+  EXPECT_FALSE(g_logCalls[heading + 1].empty());  // the system's text
 }
 
 TEST_F(AccessTest, TheDeveloperSwitchSkipsTheModule) {

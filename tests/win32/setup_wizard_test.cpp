@@ -5,6 +5,7 @@
 // the player, and the options of the choice.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -464,6 +465,37 @@ TEST_F(Wizard, DestReinstallElsewhereAsksAndNoPutsThePreviousDirectoryBack) {
   EXPECT_TRUE(app.boxes.empty());
 }
 
+// Two drives with their own free space: after "No" to the reinstall
+// question the page shows the space of the previous directory's drive.
+class TwoDrivesDest : public CDestDirDlg {
+ public:
+  uint64_t DiskFreeBytes(const std::string& root) override {
+    return toupper(static_cast<unsigned char>(root[0])) == 'C' ? 900000000u : 40000000u;
+  }
+};
+
+TEST_F(Wizard, DestReinstallNoShowsThePreviousDrivesSpace) {
+  Cfg("[Misc]\nReqFreeSpace=1\n");
+  WriteProductString(HKEY_CURRENT_USER, IDS_PRODUCT_KEY, "MainDir", "C:\\Old Vantora");
+  app.InitTokens();
+  app.m_bInstalled = true;
+  app.answers = {IDNO};
+  std::string after, shownDir;
+  Acting<TwoDrivesDest> page({[&](Acting<TwoDrivesDest>& p) {
+                                p.Type(IDC_DEST_DIR, "Z:\\Elsewhere\\Vantora");
+                                p.Press(IDOK);
+                              },
+                              [&](Acting<TwoDrivesDest>& p) {
+                                after = p.Text(IDC_DEST_AVAILABLE);
+                                shownDir = p.Text(IDC_DEST_DIR);
+                                p.Press(IDCANCEL);
+                              }});
+  EXPECT_EQ(page.DoModal(), IDCANCEL);
+  EXPECT_EQ(app.boxes.size(), 1u);
+  EXPECT_EQ(shownDir, "C:\\Old Vantora");
+  EXPECT_EQ(after, "900.0 MB");
+}
+
 TEST_F(Wizard, DestBrowseTakesTheChosenFolder) {
   std::string shown, available;
   DestDir page({[](DestDir& p) { p.PostMessage(WM_COMMAND, IDC_DEST_BROWSE, 0); },
@@ -578,38 +610,51 @@ TEST_F(Wizard, ChoiceWithTwoOptionsQuitsWithMinusOne) {
 
 // Shows and paints the dialog, says "SCREENSHOT name" and waits until the picture is
 // taken (name.done).
-void Screenshot(HWND dialog, const char* name) {
+// Shows the page, asks for its picture and waits for it: true when the
+// page was up, on the screen, and the picture was taken.
+bool Screenshot(HWND dialog, const char* name) {
   // A dialog without the visible style shows when its loop first idles,
   // which is after this act.
   ShowWindow(dialog, SW_SHOW);
   RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rc{}, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, inside{};
+  GetWindowRect(dialog, &rc);
+  const bool onScreen = IsWindowVisible(dialog) && IntersectRect(&inside, &rc, &screen) && EqualRect(&inside, &rc);
   const std::string done = std::string(name) + ".done";
   printf("SCREENSHOT %s\n", name);
   fflush(stdout);
   for (int i = 0; i < 1000 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(10);
+  return onScreen && GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 TEST_F(Wizard, Pictures) {
   if (!getenv("VT_WIZARD_SHOTS")) GTEST_SKIP() << "pictures only in the end-to-end run";
   Cfg("[Misc]\nReqFreeSpace=15\n");
   app.m_tokens.Set(tok::MAIN_DIR, "c:\\Corvane");
-  Intro intro({[](Intro& p) {
-    Screenshot(p.m_hWnd, "wizard_intro");
+  std::vector<std::string> taken;
+  std::string destShown, choiceChecked;
+  Intro intro({[&](Intro& p) {
+    if (Screenshot(p.m_hWnd, "wizard_intro")) taken.push_back("intro");
     p.Press(IDOK);
   }});
-  intro.DoModal();
-  DestDir dest({[](DestDir& p) {
-    Screenshot(p.m_hWnd, "wizard_destination");
+  EXPECT_EQ(intro.DoModal(), IDOK);
+  DestDir dest({[&](DestDir& p) {
+    destShown = p.Text(IDC_DEST_DIR);
+    if (Screenshot(p.m_hWnd, "wizard_destination")) taken.push_back("destination");
     p.Press(IDCANCEL);
   }});
-  dest.DoModal();
-  Choice choice({[](Choice& d) {
+  EXPECT_EQ(dest.DoModal(), IDCANCEL);
+  Choice choice({[&](Choice& d) {
                    SendMessageA(d.GetDlgItem(1013), BM_CLICK, 0, 0);
-                   Screenshot(d.m_hWnd, "wizard_choice");
+                   if (IsDlgButtonChecked(d.m_hWnd, 1013) == BST_CHECKED) choiceChecked = "1013";
+                   if (Screenshot(d.m_hWnd, "wizard_choice")) taken.push_back("choice");
                    d.Press(IDCANCEL);
                  }},
                 IDS_CHOICE_HEAD_INSTALLED, nullptr, IDS_CHOICE_ADDITIONAL, IDS_CHOICE_ACCOUNT, IDS_CHOICE_REINSTALL);
   choice.Choose();
+  EXPECT_EQ(taken, (std::vector<std::string>{"intro", "destination", "choice"}));
+  EXPECT_EQ(destShown, "c:\\Corvane");
+  EXPECT_EQ(choiceChecked, "1013");  // the picture shows the option picked
 }
 
 }  // namespace

@@ -82,6 +82,8 @@ std::string ConvertArg(const RobotParam& param, const RobotToken& token, RobotAr
       return number(false, 0, 3600000, "milliseconds");
     case RobotArgKind::Pixels:
       return number(true, -100000, 100000, "a number of pixels");
+    case RobotArgKind::Count:
+      return number(false, 0, 1000000, "a count");
     case RobotArgKind::Target:
       if (!token.quoted && token.text == "window") {
         arg.number = kRobotWindowTarget;

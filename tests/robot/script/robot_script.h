@@ -16,6 +16,7 @@ enum class RobotArgKind {
   Button,  // message box button: OK, Cancel, Abort, Retry, Ignore, Yes, No, or an id
   Target,  // a control id, or the word `window` for the current window itself
   Name,    // letters, digits, '_', '-' and '.': safe as a file name
+  Count,   // how many times something may happen, 0 to 1000000
 };
 
 struct RobotParam {

@@ -71,7 +71,7 @@ TEST(RobotScript, NumbersAreCheckedForKindAndRange) {
   EXPECT_EQ(OnlyStep("expect-rect window -4 0x10 640 480").args[0].number, kRobotWindowTarget);
   EXPECT_EQ(OnlyStep("expect-rect window -4 0x10 640 480").args[1].number, -4);
   EXPECT_EQ(Errors("click 0x10000\nclick -1\nclick \"1\"\nclick 0x\nclick 0x-5\nclick 12a\n"
-                   "sleep 3600001\nexpect-rect \"window\" 0 0 1 1\n"),
+                   "sleep 3600001\nexpect-rect \"window\" 0 0 1 1\ncount-palette-changes 3000 -1\n"),
             (std::vector<std::string>{
                 "1: ID is out of range (0 to 65535): 0x10000 (usage: click ID)",
                 "2: ID must be a control id (decimal or 0x hex), not \"-1\" (usage: click ID)",
@@ -82,7 +82,9 @@ TEST(RobotScript, NumbersAreCheckedForKindAndRange) {
                 "7: MS is out of range (0 to 3600000): 3600001 (usage: sleep MS)",
                 "8: ID|window must be a control id or 'window', not \"window\" "
                 "(usage: expect-rect ID|window X Y W H)",
+                "9: MAX must be a count, not \"-1\" (usage: count-palette-changes MS MAX)",
             }));
+  EXPECT_EQ(OnlyStep("count-palette-changes 3000 2").args[1].number, 2);
 }
 
 TEST(RobotScript, OptionalTimeoutsTakeTheirDefault) {
