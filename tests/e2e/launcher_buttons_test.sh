@@ -7,12 +7,8 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/launcher_env.sh"
-vt_e2e_begin launcher-buttons || exit 1
+begin_with_full_cd launcher-buttons
 fail=0
-make_cd cd Brightwall/Setup.exe Pw/Setup.exe ie/Msie.exe Corvane/Setup.exe
-vt_drive e: cd cdrom
-export VT_SAMPLE_LOG='C:\started.log'
-started="$(vt_drive_c)/started.log"
 
 # The X cursor, as Wine shows it on the display.
 cc -o x_cursor "$here/tools/x_cursor.c" -lX11 -lXfixes || { echo "FAIL: cannot build x_cursor"; exit 1; }

@@ -17,6 +17,17 @@ make_cd() { # FOLDER TARGET...: the launcher at FOLDER's root, samples at the ta
   done
 }
 
+# begin_with_full_cd NAME: the test's prefix and folder, and a CD (E:) with
+# the launcher and a sample installer at each of its targets, which logs
+# every start to $started (VT_SAMPLE_LOG).
+begin_with_full_cd() {
+  vt_e2e_begin "$1" || exit 1
+  make_cd cd Brightwall/Setup.exe Pw/Setup.exe ie/Msie.exe Corvane/Setup.exe
+  vt_drive e: cd cdrom
+  export VT_SAMPLE_LOG='C:\started.log'
+  started="$(vt_drive_c)/started.log"
+}
+
 # The launcher's client area starts at (100, 99) of the desktop (window at
 # 96, 76, a 4-pixel sizing frame, a 19-pixel caption); Wine's desktop is an
 # X window whose own origin the screenshots include.

@@ -7,12 +7,8 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/launcher_env.sh"
-vt_e2e_begin launcher-menu || exit 1
+begin_with_full_cd launcher-menu
 fail=0
-make_cd cd Brightwall/Setup.exe Pw/Setup.exe ie/Msie.exe Corvane/Setup.exe
-vt_drive e: cd cdrom
-export VT_SAMPLE_LOG='C:\started.log'
-started="$(vt_drive_c)/started.log"
 
 
 vt_robot_mark() {
