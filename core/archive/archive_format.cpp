@@ -75,19 +75,22 @@ bool ArchiveWriter::Add(const std::string& name, uint64_t file_time, std::vector
     error_ = "an archive holds at most 65535 files";
     return false;
   }
-  if (with_paths_) {
-    if (name.empty() || name.size() + 1 > kMaxNameField || name.find('\0') != std::string::npos) {
-      error_ = "the name '" + name + "' must have 1 to 255 characters";
-      return false;
-    }
-  } else if (!IsShortName(name)) {
-    error_ = "'" + name + "' is not an 8.3 file name; archives with plain names hold only those (use path names)";
-    return false;
-  }
+  error_ = NameProblem(name);
+  if (!error_.empty()) return false;
   names_.push_back(name);
   times_.push_back(file_time);
   streams_.push_back(std::move(stream));
   return true;
+}
+
+std::string ArchiveWriter::NameProblem(const std::string& name) const {
+  if (with_paths_) {
+    if (name.empty() || name.size() + 1 > kMaxNameField || name.find('\0') != std::string::npos)
+      return "the name '" + name + "' must have 1 to 255 characters";
+  } else if (!IsShortName(name)) {
+    return "'" + name + "' is not an 8.3 file name; archives with plain names hold only those (use path names)";
+  }
+  return std::string();
 }
 
 bool ArchiveWriter::WriteTo(ByteSink& sink) {

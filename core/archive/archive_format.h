@@ -62,6 +62,9 @@ class ArchiveWriter {
 
   // False (see error()) when the name does not suit the archive's form.
   bool Add(const std::string& name, uint64_t file_time, std::vector<uint8_t> stream);
+  // The same check of a name alone, before its file is compressed: empty
+  // when it suits, otherwise why not.
+  std::string NameProblem(const std::string& name) const;
   bool WriteTo(ByteSink& sink);
   const std::string& error() const { return error_; }
   size_t size() const { return names_.size(); }

@@ -3,13 +3,13 @@
 # that vtmedia made, stripped), held to Windows 95 and the 486: each import
 # a Windows 95 export (scripts/check-imports.sh), each instruction one a 486
 # has (scripts/check-cpu.sh --cpu i486). A fault names its function, read
-# from the same file before vtmedia stripped it (below media/source/cd).
+# from the same file before vtmedia stripped it (below media-source/cd).
 #   check_media.sh MEDIA OBJDUMP    MEDIA: build/win32/media
 set -uo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 MEDIA OBJDUMP" >&2; exit 2; }
 media=$1 objdump=$2
 scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
-source_cd=$media/source/cd
+source_cd=$media-source/cd
 [ -d "$media/cd" ] && [ -d "$source_cd" ] || { echo "FAIL: $media holds no disc (build the demo media)"; exit 1; }
 
 mapfile -t programs < <(find "$media/cd" "$media/floppy" -type f \( -iname '*.exe' -o -iname '*.dll' \) 2>/dev/null | sort)

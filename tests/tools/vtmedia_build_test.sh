@@ -4,8 +4,9 @@
 # of its own: the layout of the CD and of a floppy set of three disks, the
 # floppies' values, archives that vtpack takes, images made twice alike;
 # then each fault in its own case: a wrong manifest (nothing written), a
-# line naming a missing file and a disk that does not fit (refused, no
-# images), and the command line.
+# line naming a missing file and a disk that does not fit (refused, the
+# earlier media left whole), folders that would put the provider's files at
+# risk (refused before anything is written), and the command line.
 set -uo pipefail
 vtmedia=$1 vtpack=$2 cfgcheck=$3 no_images=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -120,14 +121,50 @@ expect 3 "a missing registry file" build src out
 contains all.txt "cd: setup.cfg:8: error: File acme.reg could not be found"
 contains all.txt "floppy: setup.cfg:8: error: File acme.reg could not be found on disk 3"
 contains all.txt "no images were written"
-check "the old images are gone" test ! -e out/acme-cd.iso -a ! -e out/acme-disk1.img
+check "the earlier media stay as they were" test -f out/cd/Acme/acme.reg -a -f out/floppy/disk3/acme.reg
+[ $images = 1 ] && check "and so do their images" test -s out/acme-cd.iso -a -s out/acme-disk3.img
+check "no work folder is left" test ! -e out.vtmedia-new
 
 echo "== a disk that does not fit =="
 make_source
 head -c 1500000 /dev/zero >src/cd/Acme/bin/client.exe
 expect 3 "a disk of 1.5 MB" build src out
 contains all.txt "disk 1 does not fit on a 1.44 MB floppy: its files need 1502720 bytes"
-check "no images" test ! -e out/acme-cd.iso
+check "no output folder" test ! -e out -a ! -e out.vtmedia-new
+
+echo "== nothing of the provider's is removed or written over =="
+make_source
+cp -r src kept
+expect 2 "SOURCE as OUT" build src src
+contains all.txt "SOURCE and OUT are the same folder"
+expect 2 "OUT inside SOURCE" build src src/media
+contains all.txt "is inside SOURCE"
+expect 2 "OUT inside SOURCE, through .." build src src/cd/../media
+contains all.txt "is inside SOURCE"
+if [ -z "$no_images" ]; then  # (a link: not on the Windows build's file system)
+  ln -s "$work/src" link
+  expect 2 "OUT inside SOURCE, through a link" build src link/media
+  contains all.txt "is inside SOURCE"
+fi
+mkdir -p holder && cp -r src holder/src
+expect 2 "SOURCE inside OUT" build holder/src holder
+contains all.txt "is inside OUT"
+check "the sources are untouched" diff -r src kept
+check "and so is the one inside OUT" diff -r holder/src kept
+mkdir -p theirs/cd && printf 'keep\n' >theirs/cd/notes.txt
+expect 2 "an OUT with files vtmedia did not make" build src theirs
+contains all.txt "holds files that vtmedia did not make"
+check "its files stay" test -f theirs/cd/notes.txt
+check "nothing was written" test ! -e theirs/floppy -a ! -e theirs.vtmedia-new
+expect 0 "a build" build --quiet src out
+printf 'mine\n' >out/notes.txt
+expect 0 "the same build again" build --quiet src out
+check "a file of the provider's in OUT stays" test -f out/notes.txt
+check "the marker names what the build made" grep -qx floppy out/vtmedia-made.txt
+sed -i 's/^Disk1=setup.exe,QRMGUI.dll$/Disk1=setup.exe,QRMGUI.dll,nothere.dll/' src/vtmedia.ini
+expect 2 "a Disk1 file that is not there" build src fresh
+contains all.txt "Disk1 names nothere.dll"
+check "nothing was written" test ! -e fresh -a ! -e fresh.vtmedia-new
 
 echo "== the command line =="
 expect 0 "--help" "$vtmedia" --help

@@ -1,6 +1,6 @@
 // The media builder's parts: its manifest, the floppies' setup.cfg values,
-// the programs' debugging information cut off, and what a folder takes on
-// a floppy.
+// the programs' debugging information cut off, what a folder takes on a
+// floppy, and the output folder (where a build may write, what it replaces).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,6 +13,9 @@
 #include "tools/vtmedia/cfg_values.h"
 #include "tools/vtmedia/disc_images.h"
 #include "tools/vtmedia/manifest.h"
+#include "tools/vtmedia/out_folder.h"
+#include "tools/vtmedia/tree_files.h"
+#include "tools/vtpack/host_files.h"
 #include "tools/vtmedia/pe_strip.h"
 
 namespace {
@@ -187,6 +190,72 @@ TEST(VtmediaFloppy, WhatAFolderTakes) {
   EXPECT_EQ(use.bytes, 512u + 1024u + 512u);
   EXPECT_EQ(use.rootEntries, 1u + 2u + 2u);
   std::system(("rm -rf " + dir).c_str());
+}
+
+}  // namespace
+
+// --- the output folder ---
+
+namespace {
+
+std::string Scratch(const char* name) {
+  const std::string dir = std::string(::testing::TempDir()) + "vtmedia_out_" + name;
+  RemoveTree(dir);
+  MakeDirectories(dir);
+  return dir;
+}
+
+TEST(VtmediaOut, PathsAreComparedWhole) {
+  const std::string dir = Scratch("paths");
+  MakeDirectories(dir + "/src/cd");
+  const std::string src = ResolvedPath(dir + "/src");
+  ASSERT_FALSE(src.empty());
+  EXPECT_EQ(ResolvedPath(dir + "/src/cd/../media"), src + "/media");  // not there yet
+  EXPECT_EQ(ResolvedPath(dir + "/src/./cd/"), src + "/cd");
+  EXPECT_TRUE(PathWithin(src + "/media", src));
+  EXPECT_TRUE(PathWithin(src, src));
+  EXPECT_FALSE(PathWithin(src + "2", src));  // a sibling that shares the name's start
+  EXPECT_FALSE(PathWithin(src, src + "/media"));
+  EXPECT_EQ(OverlapProblem(dir + "/src", dir + "/out"), "");
+  EXPECT_NE(OverlapProblem(dir + "/src", dir + "/src/cd/../out").find("is inside SOURCE"), std::string::npos);
+  EXPECT_NE(OverlapProblem(dir + "/src/cd", dir + "/src").find("is inside OUT"), std::string::npos);
+}
+
+TEST(VtmediaOut, OnlyWhatTheLastBuildMadeIsReplaced) {
+  const std::string dir = Scratch("move");
+  const std::string out = dir + "/out", work = dir + "/out.vtmedia-new";
+  EXPECT_EQ(OwnershipProblem(out), "");  // not there yet
+  ASSERT_TRUE(MakeOwnFolder(work));
+  ASSERT_TRUE(MakeDirectories(work + "/cd") && WriteWhole(work + "/cd/a.txt", "first"));
+  ASSERT_TRUE(WriteWhole(work + "/old.iso", "image"));
+  std::string failed;
+  ASSERT_TRUE(MoveIntoPlace(work, out, {"cd", "old.iso"}, &failed)) << failed;
+  EXPECT_FALSE(PathExists(work));
+  ASSERT_TRUE(WriteWhole(out + "/notes.txt", "the provider's"));
+  EXPECT_EQ(OwnershipProblem(out), "");  // ours by its marker
+
+  // The next build: its cd replaces the old one, the old image goes, the
+  // provider's file stays.
+  ASSERT_TRUE(MakeOwnFolder(work));
+  ASSERT_TRUE(MakeDirectories(work + "/cd") && WriteWhole(work + "/cd/b.txt", "second"));
+  ASSERT_TRUE(MoveIntoPlace(work, out, {"cd"}, &failed)) << failed;
+  EXPECT_TRUE(PathExists(out + "/cd/b.txt"));
+  EXPECT_FALSE(PathExists(out + "/cd/a.txt"));
+  EXPECT_FALSE(PathExists(out + "/old.iso"));
+  EXPECT_TRUE(PathExists(out + "/notes.txt"));
+
+  // A name in the way that no build listed is not moved over.
+  ASSERT_TRUE(MakeOwnFolder(work));
+  ASSERT_TRUE(MakeDirectories(work + "/floppy"));
+  ASSERT_TRUE(MakeDirectories(out + "/floppy") && WriteWhole(out + "/floppy/mine.txt", "x"));
+  EXPECT_FALSE(MoveIntoPlace(work, out, {"floppy"}, &failed));
+  EXPECT_NE(failed.find("not listed as ours"), std::string::npos);
+  EXPECT_TRUE(PathExists(out + "/floppy/mine.txt"));
+
+  // A folder with files of someone else's and no marker is not ours.
+  const std::string theirs = dir + "/theirs";
+  ASSERT_TRUE(MakeDirectories(theirs) && WriteWhole(theirs + "/cd", "a file named like ours"));
+  EXPECT_NE(OwnershipProblem(theirs).find("did not make"), std::string::npos);
 }
 
 }  // namespace

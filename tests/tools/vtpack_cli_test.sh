@@ -28,6 +28,28 @@ expect 2 "a device name in a folder" "$vtpack" create --paths dev.z src/con.txt
 expect 2 "unknown dictionary" "$vtpack" create --dict 3000 x.z src/README.TXT
 expect 1 "missing input file" "$vtpack" create x.z src/NOPE.TXT
 
+# What create must never destroy: a file that is not an archive (kept unless
+# --force), an input that is the archive itself; names are refused before
+# any compressing.
+printf 'the provider'"'"'s notes\n' >NOTES.TXT
+cp NOTES.TXT notes.kept
+expect 2 "a file that is not an archive" "$vtpack" create NOTES.TXT src/README.TXT
+contains all.txt "exists and is not a packed archive"
+check "the file is kept" cmp -s NOTES.TXT notes.kept
+expect 0 "--force replaces it" "$vtpack" create --force NOTES.TXT src/README.TXT
+expect 0 "an older archive is replaced" "$vtpack" create plain.z src/README.TXT src/EMPTY.DAT
+cp src/README.TXT SELF.TXT
+expect 2 "an archive among its own inputs" "$vtpack" create SELF.TXT src/EMPTY.DAT SELF.TXT
+contains all.txt "an archive cannot hold itself"
+check "the input is kept" cmp -s SELF.TXT src/README.TXT
+cp plain.z self.z
+expect 2 "an archive among its own inputs, by another name" "$vtpack" create self.z ./src/../self.z
+head -c 3000000 /dev/zero >src/BIG.DAT
+expect 2 "a bad name after a big file" "$vtpack" create late.z src/BIG.DAT src/sub/random_data.bin
+contains all.txt "8.3"
+lacks all.txt "BIG.DAT"  # refused before it was compressed
+check "no archive" test ! -e late.z
+
 expect 0 "list" "$vtpack" list paths.z
 contains out.txt "3 entries, path names"
 contains out.txt "1998-05-17 10:20:30"

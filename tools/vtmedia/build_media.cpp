@@ -1,9 +1,10 @@
-// The order of the work: the manifest read whole first (nothing is written
-// when it is wrong); the CD folder copied, its archives packed and its label
-// written, then checked; the floppy set laid out from the lines of its
-// setup.cfg, each disk measured and the set checked; the images last, once
-// every check has passed. Old images go first, so that a refused build
-// leaves none that no longer match the folders.
+// The order of the work: the manifest read whole and the places checked
+// first (SOURCE and OUT apart, OUT empty or ours); then, in a work folder
+// beside OUT, the CD folder copied, its archives packed and its label
+// written; the floppy set laid out from the lines of its setup.cfg, each
+// disk measured; both checked; the images last, once every check has
+// passed. Only a build that got that far replaces what OUT held, so a
+// build that fails or is refused leaves OUT as it was (out_folder.h).
 #include "build_media.h"
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "core/check/media_check.h"
 #include "disc_images.h"
 #include "manifest.h"
+#include "out_folder.h"
 #include "pe_strip.h"
 #include "tools/cfgcheck/folder_media.h"
 #include "tools/vtpack/commands.h"
@@ -37,14 +39,16 @@ class Builder {
 
   BuildExit Run() {
     if (BuildExit e = ReadTheManifest()) return e;
-    RemoveImages();
-    if (BuildExit e = MakeCd()) return e;
-    if (m_.disks > 0)
-      if (BuildExit e = MakeFloppies()) return e;
-    if (BuildExit e = Check()) return e;
-    if (o_.images && !m_.images.empty())
-      if (BuildExit e = MakeImages()) return e;
-    Say("vtmedia: the media are in %s\n", o_.out.c_str());
+    if (BuildExit e = CheckPlaces()) return e;
+    if (!MakeOwnFolder(work_)) return Fail(kBuildFailed, "cannot make the work folder %s", work_.c_str());
+    if (BuildExit e = BuildInWorkFolder()) {
+      RemoveTree(work_);
+      return e;
+    }
+    std::string failed;
+    if (!MoveIntoPlace(work_, out_, made_, &failed))
+      return Fail(kBuildFailed, "cannot put the media in place in %s: %s", out_.c_str(), failed.c_str());
+    Say("vtmedia: the media are in %s\n", out_.c_str());
     return kBuildDone;
   }
 
@@ -81,24 +85,49 @@ class Builder {
       if (!PathExists(HostJoin(o_.source, a.files)))
         return Fail(kBuildUsage, "%s:%d: no %s to pack into %s", kManifestName, a.line, a.files.c_str(),
                     a.name.c_str());
+    for (const std::string& f : m_.disk1)
+      if (FindMediaPath(setupSource, f).empty())
+        return Fail(kBuildUsage, "%s: Disk1 names %s, which is not in %s: nothing was written", kManifestName,
+                    f.c_str(), setupSource.c_str());
     if (m_.date == 0) m_.date = static_cast<long long>(std::time(nullptr));
-    cd_ = HostJoin(o_.out, "cd");
+    out_ = o_.out;
+    while (out_.size() > 1 && (out_.back() == '/' || out_.back() == '\\')) out_.pop_back();
+    work_ = out_ + kNewSuffix;
+    cd_ = HostJoin(work_, "cd");
     setup_ = m_.setup.empty() ? cd_ : HostJoin(cd_, m_.setup);
     return kBuildDone;
   }
 
-  std::string ImagePath(const std::string& suffix) const { return HostJoin(o_.out, m_.images + suffix); }
-
-  void RemoveImages() {
-    if (m_.images.empty()) return;
-    std::remove(ImagePath("-cd.iso").c_str());
-    for (int n = 1; n <= 9; ++n) std::remove(ImagePath("-disk" + std::to_string(n) + ".img").c_str());
+  // SOURCE and OUT apart, and OUT and the work folder beside it either
+  // new, empty or made by an earlier build: nothing of the provider's is
+  // ever removed or written over.
+  BuildExit CheckPlaces() {
+    for (const std::string& place : {out_, work_}) {
+      const std::string overlap = OverlapProblem(o_.source, place);
+      if (!overlap.empty()) return Fail(kBuildUsage, "%s: nothing was written", overlap.c_str());
+      const std::string owner = OwnershipProblem(place);
+      if (!owner.empty()) return Fail(kBuildUsage, "%s: nothing was written", owner.c_str());
+    }
+    return kBuildDone;
   }
+
+  BuildExit BuildInWorkFolder() {
+    if (BuildExit e = MakeCd()) return e;
+    if (m_.disks > 0)
+      if (BuildExit e = MakeFloppies()) return e;
+    if (BuildExit e = Check()) return e;
+    if (o_.images && !m_.images.empty())
+      if (BuildExit e = MakeImages()) return e;
+    return kBuildDone;
+  }
+
+  std::string ImageName(const std::string& suffix) const { return m_.images + suffix; }
+  std::string ImagePath(const std::string& suffix) const { return HostJoin(work_, ImageName(suffix)); }
 
   BuildExit MakeCd() {
     std::string failed;
-    if (!RemoveTree(cd_)) return Fail(kBuildFailed, "cannot remove the old %s", cd_.c_str());
-    Say("vtmedia: copying %s to %s\n", cdSource_.c_str(), cd_.c_str());
+    made_.push_back("cd");
+    Say("vtmedia: copying %s to %s\n", cdSource_.c_str(), HostJoin(out_, "cd").c_str());
     if (!CopyTree(cdSource_, cd_, &failed)) return Fail(kBuildFailed, "cannot copy to %s", failed.c_str());
     if (m_.cdStrip)
       if (BuildExit e = StripPrograms(cd_)) return e;
@@ -124,6 +153,7 @@ class Builder {
     }
     CreateOptions options;
     options.paths = a.paths;
+    options.force = true;  // only ever the work folder's copy of the disc
     options.encoder = a.encoder;
     const std::string archive = Absolute(HostJoin(setup_, a.name));
     char here[4096];
@@ -143,11 +173,10 @@ class Builder {
     return getcwd(here, sizeof here) ? HostJoin(here, path) : path;
   }
 
-  std::string Disk(int n) const { return HostJoin(HostJoin(o_.out, "floppy"), "disk" + std::to_string(n)); }
+  std::string Disk(int n) const { return HostJoin(HostJoin(work_, "floppy"), "disk" + std::to_string(n)); }
 
   BuildExit MakeFloppies() {
-    const std::string floppy = HostJoin(o_.out, "floppy");
-    if (!RemoveTree(floppy)) return Fail(kBuildFailed, "cannot remove the old %s", floppy.c_str());
+    made_.push_back("floppy");
     std::vector<uint8_t> bytes;
     ReadWhole(FindMediaPath(setup_, "setup.cfg"), &bytes);
     const std::string cfg = WithValues(std::string(bytes.begin(), bytes.end()), m_.overrides);
@@ -265,13 +294,16 @@ class Builder {
 
   BuildExit MakeImages() {
     std::string why;
-    Say("vtmedia: writing %s\n", ImagePath("-cd.iso").c_str());
+    made_.push_back(ImageName("-cd.iso"));
+    Say("vtmedia: writing %s\n", HostJoin(out_, ImageName("-cd.iso")).c_str());
     if (!WriteCdImage(cd_, ImagePath("-cd.iso"), m_.volume, m_.date, &why)) return Fail(kBuildFailed, "%s", why.c_str());
     for (int n = 1; n <= m_.disks; ++n) {
-      const std::string img = ImagePath("-disk" + std::to_string(n) + ".img");
+      const std::string name = ImageName("-disk" + std::to_string(n) + ".img");
+      const std::string img = HostJoin(work_, name);
       char volume[64];
       std::snprintf(volume, sizeof volume, m_.diskVolume.c_str(), n);
-      Say("vtmedia: writing %s\n", img.c_str());
+      made_.push_back(name);
+      Say("vtmedia: writing %s\n", HostJoin(out_, name).c_str());
       // The serial numbers follow from the date, one a disk.
       const uint32_t serial = static_cast<uint32_t>(m_.date) + static_cast<uint32_t>(n);
       if (!WriteFloppyImage(Disk(n), img, volume, serial, m_.date, &why)) return Fail(kBuildFailed, "%s", why.c_str());
@@ -291,6 +323,8 @@ class Builder {
   const BuildOptions& o_;
   MediaManifest m_;
   std::string cdSource_, cd_, setup_;
+  std::string out_, work_;          // OUT without a trailing separator; the folder the build is made in
+  std::vector<std::string> made_;  // what the build made, by name in work_
   std::set<std::string> placed_;
 };
 

@@ -16,6 +16,7 @@ struct OptionSpec {
 
 bool SetPaths(CommandLine& l, const std::string&, std::string&) { return l.create.paths = true; }
 bool SetOverwrite(CommandLine& l, const std::string&, std::string&) { return l.extract.overwrite = true; }
+bool SetForce(CommandLine& l, const std::string&, std::string&) { return l.create.force = true; }
 bool SetHelp(CommandLine& l, const std::string&, std::string&) { return l.help = true; }
 bool SetVersion(CommandLine& l, const std::string&, std::string&) { return l.version = true; }
 
@@ -37,7 +38,8 @@ bool SetDict(CommandLine& l, const std::string& v, std::string& why) {
 const OptionSpec kOptions[] = {
     {"--paths", "create", false, SetPaths},         {"--literals", "create", true, SetLiterals},
     {"--dict", "create", true, SetDict},            {"--overwrite", "extract", false, SetOverwrite},
-    {"--help", nullptr, false, SetHelp},            {"-h", nullptr, false, SetHelp},
+    {"--force", "create", false, SetForce},         {"--help", nullptr, false, SetHelp},
+    {"-h", nullptr, false, SetHelp},
     {"--version", nullptr, false, SetVersion},
 };
 

@@ -54,11 +54,63 @@ bool Compress(const PackInput& file, const DclEncoderOptions& o, Progress& progr
   return true;
 }
 
+// A whole archive of ours: its header and every entry of its table read.
+// The format has no signature, so nothing less tells one from another file.
+bool IsPackedArchive(const std::string& path) {
+  OpenFile file(path, "rb");
+  if (!file) return false;
+  FileSource source(file.get());
+  ArchiveReader reader(source);
+  if (!reader.ReadHeader()) return false;
+  ArchiveEntry e;
+  for (unsigned i = 0; i < reader.entry_count(); ++i)
+    if (!reader.NextEntry(e)) return false;
+  return true;
+}
+
+// What must hold before anything is compressed or written: the archive
+// is none of its own inputs, a file in its place is an archive (or --force
+// says to replace it), and every name suits the archive.
+int CheckCreate(const CreateOptions& options, const std::string& archive, const std::vector<PackInput>& inputs) {
+  if (IsDirectory(archive)) {
+    std::fprintf(stderr, "vtpack: %s is a folder, not an archive\n", archive.c_str());
+    return kExitUsage;
+  }
+  const bool exists = PathExists(archive);
+  for (const PackInput& in : inputs)
+    if (exists && SameFile(in.path, archive)) {
+      std::fprintf(stderr, "vtpack: %s is the archive itself: an archive cannot hold itself (name another archive)\n",
+                   in.path.c_str());
+      return kExitUsage;
+    }
+  if (exists && !options.force && !IsPackedArchive(archive)) {
+    std::fprintf(stderr,
+                 "vtpack: %s exists and is not a packed archive; it would be lost. Name another archive, or give "
+                 "--force to replace it\n",
+                 archive.c_str());
+    return kExitUsage;
+  }
+  if (inputs.size() > 0xFFFF) {
+    std::fprintf(stderr, "vtpack: %zu files: an archive holds at most 65535\n", inputs.size());
+    return kExitUsage;
+  }
+  const ArchiveWriter names(options.paths);
+  for (const PackInput& in : inputs) {
+    const std::string problem = names.NameProblem(in.name);
+    if (!problem.empty()) {
+      std::fprintf(stderr, "vtpack: %s\n", problem.c_str());
+      return kExitUsage;
+    }
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 int CreateArchive(const CreateOptions& options, const std::string& archive, const std::vector<std::string>& files) {
   std::vector<PackInput> inputs;
   if (int r = GatherInputs(options, files, inputs)) return r;
+  if (int r = CheckCreate(options, archive, inputs)) return r;
   uint64_t all_bytes = 0;
   for (const PackInput& in : inputs) all_bytes += in.size;
   Progress progress("create", inputs.size(), all_bytes);

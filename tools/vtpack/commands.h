@@ -17,6 +17,7 @@ enum ExitCode {
 
 struct CreateOptions {
   bool paths = false;
+  bool force = false;  // replace a file at ARCHIVE that is not a packed archive
   DclEncoderOptions encoder;
 };
 

@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include <direct.h>
+#include <windows.h>
 #include <io.h>
 #include <sys/utime.h>
 #else
@@ -155,4 +156,16 @@ bool ListFolder(const std::string& path, std::vector<std::string>& names) {
 #endif
   std::sort(names.begin(), names.end());
   return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+#ifdef _WIN32
+  char fullA[MAX_PATH], fullB[MAX_PATH];
+  const DWORD na = GetFullPathNameA(a.c_str(), MAX_PATH, fullA, nullptr);
+  const DWORD nb = GetFullPathNameA(b.c_str(), MAX_PATH, fullB, nullptr);
+  return na > 0 && na < MAX_PATH && nb > 0 && nb < MAX_PATH && PathExists(a) && lstrcmpiA(fullA, fullB) == 0;
+#else
+  struct stat sa, sb;
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#endif
 }

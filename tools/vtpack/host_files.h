@@ -63,3 +63,6 @@ std::string HostJoin(const std::string& dir, const std::string& relative);
 // The part of a host path after its last separator.
 std::string BaseName(const std::string& path);
 bool IsTerminal(std::FILE* f);
+// True when both paths name one existing file (through links, "..", or
+// another spelling of the same name).
+bool SameFile(const std::string& a, const std::string& b);

@@ -12,7 +12,7 @@ namespace {
 const char kVersion[] = "1.1";
 
 const char kHelp[] =
-    "usage: vtpack create [--paths] [--literals binary|ascii] [--dict 1024|2048|4096] ARCHIVE FILE...\n"
+    "usage: vtpack create [--paths] [--literals binary|ascii] [--dict 1024|2048|4096] [--force] ARCHIVE FILE...\n"
     "       vtpack list ARCHIVE\n"
     "       vtpack test ARCHIVE\n"
     "       vtpack extract [--overwrite] ARCHIVE DIR [ENTRY...]\n"
@@ -23,7 +23,9 @@ const char kHelp[] =
     "Options may stand before or after the operands; \"--\" ends them, so that\n"
     "the operands after it may begin with '-'. --dict=4096 is --dict 4096.\n"
     "\n"
-    "create   packs the FILEs into ARCHIVE (replacing it). Without --paths each\n"
+    "create   packs the FILEs into ARCHIVE (replacing an older archive; a file\n"
+    "         there that is not one is kept unless --force is given, and no\n"
+    "         FILE may be ARCHIVE itself). Without --paths each\n"
     "         file is stored under its own name, which must be an 8.3 name\n"
     "         (SETUP.CFG); with --paths, under the relative path as given\n"
     "         (sub/file name.txt), and extraction recreates the folders; a\n"
