@@ -86,7 +86,7 @@ class Builder {
         return Fail(kBuildUsage, "%s:%d: no %s to pack into %s", kManifestName, a.line, a.files.c_str(),
                     a.name.c_str());
     for (const std::string& f : m_.disk1)
-      if (FindMediaPath(setupSource, f).empty())
+      if (!PackedHere(f) && FindMediaPath(setupSource, f).empty())
         return Fail(kBuildUsage, "%s: Disk1 names %s, which is not in %s: nothing was written", kManifestName,
                     f.c_str(), setupSource.c_str());
     if (m_.date == 0) m_.date = static_cast<long long>(std::time(nullptr));
@@ -96,6 +96,13 @@ class Builder {
     cd_ = HostJoin(work_, "cd");
     setup_ = m_.setup.empty() ? cd_ : HostJoin(cd_, m_.setup);
     return kBuildDone;
+  }
+
+  // Whether `name` is an archive this build packs into the setup's folder.
+  bool PackedHere(const std::string& name) const {
+    for (const ArchivePlan& a : m_.archives)
+      if (Lower(a.name) == Lower(name)) return true;
+    return false;
   }
 
   // SOURCE and OUT apart, and OUT and the work folder beside it either
