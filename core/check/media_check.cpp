@@ -5,6 +5,7 @@
 #include "core/check/media_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -60,7 +61,8 @@ class Walker {
     for (const IniSection& s : cfg_.sections()) {
       int k = 0;
       char rest = 0;
-      if (std::sscanf(s.name.c_str(), "Setup Disk%d%c", &k, &rest) == 1 && k > n)
+      if (std::sscanf(s.name.c_str(), "Setup Disk%d%c", &k, &rest) == 1 && k > n &&
+          SameNameIgnoringCase(s.name, "Setup Disk" + std::to_string(k)))  // misspelt ones are errors of their own
         Add(s.line, Severity::kWarning,
             "[" + s.name + "] is never run: the disk sections stop at the missing [Setup Disk" +
                 std::to_string(n) + "]");
@@ -108,6 +110,10 @@ class Walker {
     std::string key, arguments;
     const int kind = SplitCfgInstruction(l.text, key, arguments);
     if (kind == -1) return Illegal(l, "it is not KEY=KIND,ARGUMENTS");
+    const std::string afterKind = AfterKindNumber(l.text);
+    if (!afterKind.empty() && afterKind[0] != ',')
+      return Illegal(l, "the kind's number must be followed by a comma: the setup reads the fields from the first "
+                        "comma on, so it would read \"" + arguments + "\" here");
     if (arguments.find("{USER_DIR}") != std::string::npos && !userDir_)
       return Illegal(l, "{USER_DIR} is used before any user-path line (8) can have set it");
     if (!CfgInstructReplaceTokens(arguments, tokens_)) return Illegal(l, "an unknown token or unbalanced braces");
@@ -117,11 +123,13 @@ class Walker {
       case VTCFG_COPY: {
         const CopyArgs a = SplitCopyArgs(key, arguments);
         if (!a.hasComma) return Illegal(l, "a copy needs its source directory field (KEY=1,SOURCE,DEST)");
+        if (!DestinationFits(l, a.destDir)) return;
         return NeedFile(l, a.sourceDir, key, FileUse::kPlain);
       }
       case VTCFG_EXTRACT: {
         const ExtractArgs a = SplitExtractArgs(arguments);
         if (!a.hasComma) return Illegal(l, "an extract needs its source directory field (KEY=2,SOURCE,DEST)");
+        if (!DestinationFits(l, a.destDir)) return;
         return NeedFile(l, a.sourceDir, key, FileUse::kArchive);
       }
       case VTCFG_REGIMPORT: return NeedFile(l, arguments, key, FileUse::kRegistry);
@@ -145,10 +153,42 @@ class Walker {
         return;
       }
       case VTCFG_CREATEDIR:
-        if (TrimBlanks(arguments).empty() && TrimBlanks(key).empty()) return Illegal(l, "no directory to create");
+        // The setup creates the folder the fields name; with none it fails.
+        if (TrimBlanks(arguments).empty()) return Illegal(l, "no directory to create (KEY=9,FOLDER)");
+        DestinationFits(l, arguments);
         return;
       default: return;
     }
+  }
+
+  // The text after the kind's number, blanks skipped ("" at the end).
+  static std::string AfterKindNumber(const std::string& text) {
+    size_t i = text.find('=') + 1;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return text.substr(i);
+  }
+
+  // A destination the setup can create: no control characters (a tab
+  // typed into the field, say), none of the characters Windows refuses in
+  // names, and a colon only after a drive letter. False after an error.
+  bool DestinationFits(const IniLine& l, const std::string& field) {
+    std::string dir = field;
+    if (dir.compare(0, std::strlen(kMediaRoot), kMediaRoot) == 0) dir = "X:" + dir.substr(std::strlen(kMediaRoot));
+    for (size_t i = 0; i < dir.size(); ++i) {
+      const unsigned char c = static_cast<unsigned char>(dir[i]);
+      const char* why = nullptr;
+      if (c < 0x20) why = "a control character (a tab?)";
+      else if (std::strchr("<>\"|?*", c)) why = "a character Windows refuses in names";
+      else if (c == ':' && i != 1) why = "a colon that is not a drive's";
+      if (why) {
+        Illegal(l, std::string("the destination \"") + field + "\" holds " + why + ": the setup cannot create it");
+        return false;
+      }
+    }
+    return true;
   }
 
   void Section(const IniLine& l, const std::string& name, int depth) {
@@ -192,6 +232,33 @@ void Number(const IniText& cfg, const char* section, const char* key, std::vecto
     out.push_back({kCfg, line, Severity::kError, std::string(key) + "=" + text + " is not a number"});
   else if (value)
     *value = static_cast<int>(v);
+}
+
+// Sections the setup never reads as meant: a second one of a name (only
+// the first is read) and a disk section misspelt ("Setup Disk 2").
+void SectionNames(const IniText& cfg, std::vector<Finding>& out) {
+  const std::vector<IniSection>& sections = cfg.sections();
+  for (size_t i = 0; i < sections.size(); ++i) {
+    const IniSection& s = sections[i];
+    for (size_t j = 0; j < i; ++j)
+      if (SameNameIgnoringCase(sections[j].name, s.name)) {
+        out.push_back({kCfg, s.line, Severity::kError,
+                       "[" + s.name + "] comes a second time (first on line " + std::to_string(sections[j].line) +
+                           "): the setup reads only the first, so these lines are never read"});
+        break;
+      }
+    std::string squeezed;
+    for (char c : s.name)
+      if (c != ' ' && c != '\t') squeezed += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (squeezed.compare(0, 9, "setupdisk") != 0) continue;
+    const std::string number = squeezed.substr(9);
+    const bool digits = !number.empty() && number.find_first_not_of("0123456789") == std::string::npos;
+    const bool runs = SameNameIgnoringCase(s.name, "Setup Disk" + number) && number[0] != '0';
+    if (digits && !runs)
+      out.push_back({kCfg, s.line, Severity::kError,
+                     "[" + s.name + "] is not a disk section the setup runs: they are named [Setup Disk1], "
+                     "[Setup Disk2], ... (one blank, no blank before the number, no leading zero)"});
+  }
 }
 
 void Values(const IniText& cfg, std::vector<Finding>& out, int* softwareDisk) {
@@ -241,7 +308,9 @@ std::vector<Finding> CheckMedia(const MediaView& media) {
     out.push_back({kCfg, 0, Severity::kError, "setup.cfg is not on the media"});
     return out;
   }
+  CheckTextForm(kCfg, bytes, out);
   const IniText cfg(std::string(bytes.begin(), bytes.end()));
+  SectionNames(cfg, out);
   int softwareDisk = 0;
   Values(cfg, out, &softwareDisk);
   Walker walker(media, cfg, out);

@@ -116,6 +116,25 @@ void CheckMultimedia(const MediaView& media, const IniText& cfg, std::vector<Fin
                    "the logo movie " + path + " is not on the media: the setup shows none"});
 }
 
+// What the setup's profile reading makes of the file as a whole: a
+// byte-order mark hides the first section, CR-only line ends make the file
+// one line.
+void CheckTextForm(const char* file, const std::vector<uint8_t>& bytes, std::vector<Finding>& out) {
+  if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
+    out.push_back({file, 1, Severity::kError,
+                   std::string(file) + " starts with a byte-order mark (UTF-8): the setup does not take its first "
+                   "line for a section; save it as plain ANSI text, without one"});
+  bool cr = false, lf = false;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n') lf = true;
+    if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) cr = true;
+  }
+  if (cr && !lf)
+    out.push_back({file, 0, Severity::kError,
+                   std::string(file) + " has CR-only line ends (an old Mac's): the setup reads it as one line; save "
+                   "it with CR LF line ends"});
+}
+
 void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {
   std::vector<uint8_t> bytes;
   const int last = media.DiskCount();
@@ -125,6 +144,7 @@ void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {
                        ": the client gets none of the provider's settings"});
     return;
   }
+  CheckTextForm("setup.ini", bytes, out);
   const IniText ini(std::string(bytes.begin(), bytes.end()));
   const IniSection* s = ini.Find("Vantora");
   if (!s) {

@@ -32,6 +32,10 @@ void CheckLabels(const MediaView& media, std::vector<Finding>& out);
 // without them, so these are warnings.
 void CheckMultimedia(const MediaView& media, const IniText& cfg, std::vector<Finding>& out);
 
+// setup.cfg or setup.ini as a whole: a byte-order mark (which hides the
+// first section from the setup) and CR-only line ends (one long line).
+void CheckTextForm(const char* file, const std::vector<uint8_t>& bytes, std::vector<Finding>& out);
+
 // setup.ini (on the last disk): the "Vantora" section and values the setup
 // reads in full (at most 255 characters).
 void CheckSetupIni(const MediaView& media, std::vector<Finding>& out);

@@ -90,6 +90,74 @@ TEST(MediaCheck, MalformedLinesWithTheirLines) {
   EXPECT_EQ(ExitFor(CheckMedia(m)), kCheckErrors);
 }
 
+// Lines the setup reads otherwise than they look: the fields after a kind
+// with no comma, a folder line with no folder, destinations it cannot
+// create.
+TEST(MediaCheck, LinesTheSetupWouldMisread) {
+  const MemoryMedia m = GoodCd(
+      "[Setup Disk1]\n"
+      "Program folder=9{MAIN_DIR}\\bin\n"            // 2
+      "notes.txt=1{SRC_DIR},{MAIN_DIR}\n"              // 3
+      "Empty=9,\n"                                     // 4
+      "client.exe=1,{SRC_DIR}\\bin,{MAIN_DIR}\\a\tb\n"  // 5
+      "client.z=2,{SRC_DIR},{MAIN_DIR}\\what?\n"      // 6
+      "Odd=9,{MAIN_DIR}\\c:d\n"                        // 7
+      "Links=6\n"                                      // 8: a section by its key: fine
+      "[Links]\n"
+      "x=9,{MAIN_DIR}\\x\n");
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 6u) << ::testing::PrintToString(lines);
+  EXPECT_NE(lines[0].find("setup.cfg:2: error: Illigal entry \"Program folder=9{MAIN_DIR}\\bin\" in SETUP.CFG: the "
+                          "kind's number must be followed by a comma"),
+            std::string::npos);
+  EXPECT_NE(lines[1].find("so it would read \"{MAIN_DIR}\" here"), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find("setup.cfg:4: error: Illigal entry \"Empty=9,\" in SETUP.CFG: no directory to create"),
+            std::string::npos);
+  EXPECT_NE(lines[3].find("setup.cfg:5:"), std::string::npos);
+  EXPECT_NE(lines[3].find("a control character (a tab?)"), std::string::npos);
+  EXPECT_NE(lines[4].find("a character Windows refuses in names"), std::string::npos);
+  EXPECT_NE(lines[5].find("a colon that is not a drive's"), std::string::npos);
+}
+
+// The file as a whole: a byte-order mark, CR-only line ends, a section
+// twice, and disk sections the setup never runs for their names.
+TEST(MediaCheck, FileFormAndSectionNames) {
+  MemoryMedia bom = GoodCd(std::string("\xEF\xBB\xBF") + kGoodCfg);
+  std::vector<std::string> lines = Lines(bom);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].rfind("setup.cfg:1: error: setup.cfg starts with a byte-order mark (UTF-8)", 0), 0u) << lines[0];
+  bom.Put(1, "setup.ini", std::string("\xEF\xBB\xBF") + kIni);
+  bom.Put(1, "setup.cfg", kGoodCfg);
+  lines = Lines(bom);
+  // What the mark hides, and why.
+  ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(lines[0].rfind("setup.ini: error: no [Vantora] section", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("setup.ini:1: error: setup.ini starts with a byte-order mark", 0), 0u) << lines[1];
+
+  std::string crOnly = kGoodCfg;
+  for (char& c : crOnly)
+    if (c == '\n') c = '\r';
+  lines = Lines(GoodCd(crOnly));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("setup.cfg: error: setup.cfg has CR-only line ends"), std::string::npos) << lines[0];
+
+  lines = Lines(GoodCd(
+      "[Setup Disk1]\n"
+      "x=9,{MAIN_DIR}\n"
+      "[Setup Disk 2]\n"     // 3
+      "y=9,{MAIN_DIR}\n"
+      "[setup disk1]\n"      // 5: the first one's name in another case
+      "z=1,{SRC_DIR}\\nothere\n"
+      "[Setup Disk02]\n"     // 7
+      "[SetupDisk3]\n"));    // 8
+  ASSERT_EQ(lines.size(), 4u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(lines[0].rfind("setup.cfg:3: error: [Setup Disk 2] is not a disk section the setup runs", 0), 0u);
+  EXPECT_EQ(lines[1], "setup.cfg:5: error: [setup disk1] comes a second time (first on line 1): the setup reads only "
+                      "the first, so these lines are never read");
+  EXPECT_EQ(lines[2].rfind("setup.cfg:7: error: [Setup Disk02] is not a disk section", 0), 0u);
+  EXPECT_EQ(lines[3].rfind("setup.cfg:8: error: [SetupDisk3] is not a disk section", 0), 0u);
+}
+
 TEST(MediaCheck, FilesTheLinesName) {
   MemoryMedia m = GoodCd(kGoodCfg);
   m.Put(1, "client.z", std::vector<uint8_t>{1, 2, 3});
