@@ -6,6 +6,7 @@
 
 #include "core/archive/archive_format.h"
 #include "core/archive/entry_decode.h"
+#include "core/archive/entry_name.h"
 #include "core/check/ini_text.h"
 #include "core/dcl/dcl_decode.h"
 #include "core/io/byte_stream.h"
@@ -26,11 +27,19 @@ const char* DecodeText(unsigned r) {
 bool ArchiveDecodes(const std::vector<uint8_t>& bytes, std::string* why) {
   MemorySource source(bytes.data(), bytes.size());
   ArchiveReader reader(source);
-  if (!reader.ReadHeader()) return *why = reader.error(), false;
+  // The header's second word says plain (0) or path (1) names; anything
+  // else is another kind of file under the archive's name (a text, say).
+  const std::string notOne = "it is no packed archive at all (vtpack create makes them)";
+  if (!reader.ReadHeader()) return *why = notOne + ": " + reader.error(), false;
+  if ((bytes[2] | bytes[3] << 8) > 1) return *why = notOne, false;
   std::unique_ptr<DclWorkArea> work(new DclWorkArea());
   ArchiveEntry e;
   for (unsigned i = 0; i < reader.entry_count(); ++i) {
     if (!reader.NextEntry(e)) return *why = reader.error(), false;
+    EntryPath where;
+    std::string refused;
+    if (!SplitEntryName(e.name, reader.has_paths(), where, &refused))
+      return *why = "the setup refuses its entry " + e.name + ": " + refused, false;
     CountingSink sink;
     const unsigned r = DecodeEntry(source, e.data_start, e.data_end, sink, work.get());
     if (r != DCL_OK) return *why = "entry " + e.name + " has " + DecodeText(r), false;
@@ -74,7 +83,7 @@ bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, co
   media.Read(disk, path, &bytes);
   std::string why;
   if (use == FileUse::kArchive && !ArchiveDecodes(bytes, &why)) {
-    *problem = "archive " + path + " is damaged: " + why;
+    *problem = "archive " + path + " cannot be unpacked: " + why;
     return false;
   }
   if (use == FileUse::kRegistry && !RegistryHeader(bytes)) {

@@ -164,7 +164,9 @@ TEST(MediaCheck, FilesTheLinesName) {
   m.Put(1, "client.reg", "[HKEY_CURRENT_USER\\X]\r\n");
   const std::vector<std::string> lines = Lines(m);
   ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
-  EXPECT_EQ(lines[0].rfind("setup.cfg:6: error: archive client.z is damaged", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[0].rfind("setup.cfg:6: error: archive client.z cannot be unpacked: it is no packed archive at all", 0),
+            0u)
+      << lines[0];
   EXPECT_EQ(lines[1].rfind("setup.cfg:7: error: registry file client.reg does not start with REGEDIT4", 0), 0u);
   // A cut archive: its entry's data ends early.
   std::vector<uint8_t> cut = Archive("HELP.TXT", std::string(5000, 'x') + "tail of a longer text");
@@ -172,7 +174,18 @@ TEST(MediaCheck, FilesTheLinesName) {
   m = GoodCd(kGoodCfg);
   m.Put(1, "client.z", cut);
   ASSERT_EQ(Lines(m).size(), 1u);
-  EXPECT_NE(Lines(m)[0].find("archive client.z is damaged"), std::string::npos);
+  EXPECT_NE(Lines(m)[0].find("archive client.z cannot be unpacked: the data of HELP.TXT lies outside"), std::string::npos);
+  // Entries the setup refuses to unpack: leaving the folder, a device.
+  for (const char* name : {"..\\..\\B.TX", "CON.TXT"}) {
+    ArchiveWriter writer(true);
+    writer.Add(name, 0, DclEncodeBuffer("x", 1, DclEncoderOptions{}));
+    VectorSink sink;
+    writer.WriteTo(sink);
+    m = GoodCd(kGoodCfg);
+    m.Put(1, "client.z", sink.bytes);
+    ASSERT_EQ(Lines(m).size(), 1u) << name;
+    EXPECT_NE(Lines(m)[0].find(std::string("the setup refuses its entry ") + name), std::string::npos) << Lines(m)[0];
+  }
   // Missing program of the Software section, and of a copy, in any case.
   MemoryMedia gone;
   gone.Put(1, "setup.cfg", kGoodCfg);

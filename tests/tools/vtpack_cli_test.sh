@@ -72,6 +72,13 @@ contains out.txt "bad dictionary size"
 head -c 30 plain.z > short.z
 expect 3 "a cut entry table" "$vtpack" list short.z
 expect 1 "missing archive" "$vtpack" list nothere.z
+# An archive made by another tool, with an entry the setup refuses: test
+# says so (the entry table's name field: 4-byte length, then the name).
+cp paths.z refused.z
+name_at=$((4 + 4))
+printf '..\\' | dd of=refused.z bs=1 seek=$name_at conv=notrunc 2>/dev/null
+expect 3 "test: an entry the setup refuses" "$vtpack" test refused.z
+contains out.txt "refused by the setup"
 expect 0 "help" "$vtpack" --help
 contains out.txt "vtpack create"
 expect 2 "no command" "$vtpack"

@@ -7,6 +7,7 @@
 
 #include "core/archive/archive_format.h"
 #include "core/archive/entry_decode.h"
+#include "core/archive/entry_name.h"
 #include "core/archive/file_time.h"
 #include "create_inputs.h"
 #include "host_files.h"
@@ -176,9 +177,15 @@ int TestArchive(const std::string& archive) {
     CountingSink sink;
     unsigned r = DecodeEntry(*a.source, e.data_start, e.data_end, sink, work.get());
     progress.Clear();
-    std::printf("  %-40s %s (%u -> %" PRIu64 " bytes)\n", e.name.c_str(), ResultText(r), e.data_end - e.data_start,
-                sink.total);
-    if (r != DCL_OK) ++bad;
+    EntryPath where;
+    std::string refused;
+    const bool placed = SplitEntryName(e.name, a.reader->has_paths(), where, &refused);
+    if (placed)
+      std::printf("  %-40s %s (%u -> %" PRIu64 " bytes)\n", e.name.c_str(), ResultText(r), e.data_end - e.data_start,
+                  sink.total);
+    else
+      std::printf("  %-40s refused by the setup: %s\n", e.name.c_str(), refused.c_str());
+    if (r != DCL_OK || !placed) ++bad;
     bytes_done += e.data_end - e.data_start;
     progress.Show(++files_done, bytes_done);
   }
