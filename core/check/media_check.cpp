@@ -14,6 +14,7 @@
 #include "core/check/media_files.h"
 #include "core/config/instruction.h"
 #include "core/config/instruction_args.h"
+#include "core/config/message_instruction.h"
 #include "core/config/software_list.h"
 #include "core/config/token_replace.h"
 
@@ -150,6 +151,11 @@ class Walker {
         if (a.shape != UserPathArgs::kOk) return Illegal(l, "a user path needs TITLE,DEFAULT,TEXT");
         userDir_ = true;
         tokens_.Set(tok::USER_DIR, a.defaultDir);
+        return;
+      }
+      case VTCFG_MESSAGE: {
+        const std::string problem = MessageInstructionProblem(arguments);
+        if (!problem.empty()) Illegal(l, problem);
         return;
       }
       case VTCFG_CREATEDIR:

@@ -119,6 +119,28 @@ TEST(MediaCheck, LinesTheSetupWouldMisread) {
   EXPECT_NE(lines[5].find("a colon that is not a drive's"), std::string::npos);
 }
 
+// Message lines whose box is not the one meant.
+TEST(MediaCheck, MessagesAsTheSetupShowsThem) {
+  const MemoryMedia m = GoodCd(
+      "[Setup Disk1]\n"
+      "a=10,Insert the CD, then press OK\n"       // 2
+      "b=10,Go on?,BTN_OKCANSEL + ICON_QUESTION\n"  // 3
+      "c=10,Careful,ICON_WARNING\n"               // 4
+      "d=10,Go on?,BTN_YESNO + ICON_ASK\n"         // 5
+      "e=10,Go on?,BTN_YESNO + ICON_QUESTION\n"    // 6: fine
+      "f=10,Done\n");                              // 7: fine
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 4u) << ::testing::PrintToString(lines);
+  EXPECT_NE(lines[0].find("setup.cfg:2: error: Illigal entry \"a=10,Insert the CD, then press OK\" in SETUP.CFG: the "
+                          "text ends at its first comma: the setup shows \"Insert the CD\" and takes \"then press "
+                          "OK\" for button keywords"),
+            std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[1].find("BTN_OKCANSEL is not a button keyword"), std::string::npos);
+  EXPECT_NE(lines[2].find("an icon needs the buttons first"), std::string::npos);
+  EXPECT_NE(lines[3].find("ICON_ASK is not an icon keyword"), std::string::npos);
+}
+
 // The file as a whole: a byte-order mark, CR-only line ends, a section
 // twice, and disk sections the setup never runs for their names.
 TEST(MediaCheck, FileFormAndSectionNames) {
