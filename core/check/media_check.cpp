@@ -50,10 +50,11 @@ class Walker {
       const IniSection* s = cfg_.Find("Setup Disk" + std::to_string(n));
       if (!s) break;
       disk_ = std::min(n, media_.DiskCount());
-      if (media_.DiskCount() > 1 && n > media_.DiskCount())
+      if (IsFloppySet(media_) && n > media_.DiskCount())
         Add(s->line, Severity::kError,
             "[" + s->name + "] runs from disk " + std::to_string(n) + ", but the set has " +
-                std::to_string(media_.DiskCount()) + " disks");
+                std::to_string(media_.DiskCount()) + (media_.DiskCount() == 1 ? " disk" : " disks") +
+                ": the setup would ask for a disk that does not exist (more disks, or fewer disk sections)");
       if (s->lines.empty()) Add(s->line, Severity::kWarning, "section [" + s->name + "] is empty");
       Run(*s, 0);
     }
@@ -70,9 +71,13 @@ class Walker {
     }
   }
 
-  void Software(int softwareDisk) {
+  void Software(int softwareDisk, int softwareDiskLine) {
     const IniSection* s = cfg_.Find("Software");
     if (!s) return;
+    if (!needs_ && IsFloppySet(media_) && softwareDisk > media_.DiskCount())
+      Add(softwareDiskLine, Severity::kError,
+          "SoftwareDisk=" + std::to_string(softwareDisk) + ", but the set has " + std::to_string(media_.DiskCount()) +
+              (media_.DiskCount() == 1 ? " disk" : " disks") + ": the setup would ask for a disk that does not exist");
     disk_ = softwareDisk > 0 ? std::min(softwareDisk, media_.DiskCount()) : media_.DiskCount();
     for (const IniLine& l : s->lines) {
       const MarkedSoftwareLine m = TakeSoftwareMarker(l.text, false);
@@ -228,10 +233,12 @@ class Walker {
   std::vector<const IniSection*> running_;
 };
 
-void Number(const IniText& cfg, const char* section, const char* key, std::vector<Finding>& out, int* value) {
+void Number(const IniText& cfg, const char* section, const char* key, std::vector<Finding>& out, int* value,
+            int* at = nullptr) {
   std::string text;
   int line = 0;
   if (!cfg.Value(section, key, &text, &line)) return;
+  if (at) *at = line;
   char* end = nullptr;
   const long v = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0')
@@ -267,9 +274,9 @@ void SectionNames(const IniText& cfg, std::vector<Finding>& out) {
   }
 }
 
-void Values(const IniText& cfg, std::vector<Finding>& out, int* softwareDisk) {
+void Values(const IniText& cfg, std::vector<Finding>& out, int* softwareDisk, int* softwareDiskLine = nullptr) {
   Number(cfg, "Misc", "ReqFreeSpace", out, nullptr);
-  Number(cfg, "Misc", "SoftwareDisk", out, softwareDisk);
+  Number(cfg, "Misc", "SoftwareDisk", out, softwareDisk, softwareDiskLine);
   Number(cfg, "Multimedia", "MultiMedia", out, nullptr);
   std::string intro;
   int line = 0;
@@ -303,7 +310,7 @@ std::vector<MediaNeed> ListMediaNeeds(const std::string& cfgText, int diskCount)
   std::vector<MediaNeed> needs;
   Walker walker(media, cfg, ignored, &needs);
   walker.Disks();
-  walker.Software(softwareDisk);
+  walker.Software(softwareDisk, 0);
   return needs;
 }
 
@@ -317,11 +324,11 @@ std::vector<Finding> CheckMedia(const MediaView& media) {
   CheckTextForm(kCfg, bytes, out);
   const IniText cfg(std::string(bytes.begin(), bytes.end()));
   SectionNames(cfg, out);
-  int softwareDisk = 0;
-  Values(cfg, out, &softwareDisk);
+  int softwareDisk = 0, softwareDiskLine = 0;
+  Values(cfg, out, &softwareDisk, &softwareDiskLine);
   Walker walker(media, cfg, out);
   walker.Disks();
-  walker.Software(softwareDisk);
+  walker.Software(softwareDisk, softwareDiskLine);
   CheckMultimedia(media, cfg, out);
   CheckSetupIni(media, out);
   CheckLabels(media, out);

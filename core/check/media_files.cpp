@@ -93,8 +93,18 @@ bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, co
   return true;
 }
 
+bool IsFloppySet(const MediaView& media) {
+  return media.DiskCount() > 1 || (!media.Exists(1, "QRM.D00") && media.Exists(1, "qrm.d01"));
+}
+
 void CheckLabels(const MediaView& media, std::vector<Finding>& out) {
-  if (media.DiskCount() == 1 && (media.Exists(1, "QRM.D00") || media.Exists(1, "qrm.d01"))) return;
+  if (media.DiskCount() == 1 && media.Exists(1, "QRM.D00")) return;
+  if (media.DiskCount() == 1 && media.Exists(1, "qrm.d01")) {
+    out.push_back({"qrm.d01", 0, Severity::kWarning,
+                   "a floppy's label file and no QRM.D00: right for a set of one floppy; on a CD the setup keeps "
+                   "asking for the Vantora CD (a CD's label file is QRM.D00)"});
+    return;
+  }
   if (media.DiskCount() == 1) {
     out.push_back({"QRM.D00", 0, Severity::kError,
                    "no disk label file QRM.D00 (CD) or qrm.d01 (floppy 1): the setup will not recognise its media"});

@@ -24,8 +24,13 @@ bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, co
                     std::string* problem);
 
 // The disk label files: "QRM.D00" on a CD, "qrm.d0N" on floppy N (one
-// folder holding a floppy's label and no CD's is a set of one floppy).
+// folder holding a floppy's label and no CD's is a set of one floppy, and
+// is warned about: from a CD the setup asks for QRM.D00).
 void CheckLabels(const MediaView& media, std::vector<Finding>& out);
+
+// Floppies: more than one disk, or one folder with a floppy's label and no
+// CD's. On a CD every disk section runs from the one disc.
+bool IsFloppySet(const MediaView& media);
 
 // [Multimedia] with the media switched on: the player library beside
 // setup.exe and the logo movie in the media folder. The setup goes on

@@ -237,7 +237,26 @@ TEST(MediaCheck, FloppySetLooksOnTheRightDisk) {
   m.Put(2, "qrm.d02", "2");
   m.Put(1, "setup.cfg", "[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk2]\nx=9,{MAIN_DIR}\n[Setup Disk3]\nx=9,{MAIN_DIR}\n");
   EXPECT_EQ(Lines(m), std::vector<std::string>{
-                          "setup.cfg:5: error: [Setup Disk3] runs from disk 3, but the set has 2 disks"});
+                          "setup.cfg:5: error: [Setup Disk3] runs from disk 3, but the set has 2 disks: the setup "
+                          "would ask for a disk that does not exist (more disks, or fewer disk sections)"});
+
+  // A set of one floppy (Disks=1) with two disk sections and the software
+  // on disk 2; a CD may run them all from the one disc.
+  MemoryMedia one(1);
+  one.Put(1, "setup.cfg", "[Misc]\nSoftwareDisk=2\n[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk2]\nx=9,{MAIN_DIR}\n"
+                          "[Software]\nT=6,T\n[T]\nx=9,{MAIN_DIR}\n");
+  one.Put(1, "setup.ini", kIni);
+  one.Put(1, "qrm.d01", "1");
+  one.Put(1, "T\\t.txt", "t");
+  EXPECT_EQ(Lines(one), (std::vector<std::string>{
+                            "qrm.d01: warning: a floppy's label file and no QRM.D00: right for a set of one floppy; "
+                            "on a CD the setup keeps asking for the Vantora CD (a CD's label file is QRM.D00)",
+                            "setup.cfg:2: error: SoftwareDisk=2, but the set has 1 disk: the setup would ask for a "
+                            "disk that does not exist",
+                            "setup.cfg:5: error: [Setup Disk2] runs from disk 2, but the set has 1 disk: the setup "
+                            "would ask for a disk that does not exist (more disks, or fewer disk sections)"}));
+  one.Put(1, "QRM.D00", "CD");
+  EXPECT_EQ(Lines(one), std::vector<std::string>{});
 }
 
 TEST(MediaCheck, Sections) {
