@@ -5,6 +5,8 @@
 #include "core/check/media_check.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -122,7 +124,8 @@ class Walker {
                         "comma on, so it would read \"" + arguments + "\" here");
     if (arguments.find("{USER_DIR}") != std::string::npos && !userDir_)
       return Illegal(l, "{USER_DIR} is used before any user-path line (8) can have set it");
-    if (!CfgInstructReplaceTokens(arguments, tokens_)) return Illegal(l, "an unknown token or unbalanced braces");
+    const std::string written = arguments;
+    if (!CfgInstructReplaceTokens(arguments, tokens_)) return Illegal(l, TokenProblem(written));
     if (kind < kVTCfgFirstKind || kind > kVTCfgLastKind)
       return Illegal(l, "kind " + std::to_string(kind) + " is not one of 1 to 10");
     switch (kind) {
@@ -138,7 +141,9 @@ class Walker {
         if (!DestinationFits(l, a.destDir)) return;
         return NeedFile(l, a.sourceDir, key, FileUse::kArchive);
       }
-      case VTCFG_REGIMPORT: return NeedFile(l, arguments, key, FileUse::kRegistry);
+      case VTCFG_REGIMPORT:
+        NeedFile(l, arguments, key, FileUse::kRegistry);
+        return RegistryTokens(l, arguments, key);
       case VTCFG_EXECUTE: {
         const ExecuteArgs a = SplitExecuteArgs(arguments);
         if (a.commandLine.empty()) return Illegal(l, "a program line needs its flag and command line (KEY=4,0PROGRAM)");
@@ -169,6 +174,51 @@ class Walker {
         DestinationFits(l, arguments);
         return;
       default: return;
+    }
+  }
+
+  // Why the setup cannot replace the tokens of `text`: the first brace
+  // without its partner, or the first name it does not know.
+  std::string TokenProblem(const std::string& text) const {
+    size_t at = 0;
+    for (;;) {
+      const size_t open = text.find('{', at);
+      const size_t close = text.find('}', at);
+      if (open == std::string::npos && close == std::string::npos) break;
+      if (open == std::string::npos || close < open) return "an unknown token or unbalanced braces: a '}' with no '{' before it";
+      if (close == std::string::npos) return "an unknown token or unbalanced braces: a '{' with no '}' after it";
+      std::string name = text.substr(open, close - open + 1), value;
+      for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      if (!tokens_.Lookup(name, value))
+        return "an unknown token, " + text.substr(open, close - open + 1) + " (the guide lists the tokens)";
+      at = close + 1;
+    }
+    return "a token that expands without end";
+  }
+
+  // A registry file's tokens are filled in only when written exactly as
+  // the setup names them (capitals): others stay in the registry as text.
+  void RegistryTokens(const IniLine& l, const std::string& dir, const std::string& name) {
+    std::string path;
+    std::vector<uint8_t> bytes;
+    if (needs_ || !MediaPathOf(dir, name, &path) || !media_.Read(disk_, path, &bytes)) return;
+    const std::string text(bytes.begin(), bytes.end());
+    const std::map<std::string, std::string> known = tokens_.Snapshot();
+    std::set<std::string> told;
+    for (size_t open = text.find('{'); open != std::string::npos; open = text.find('{', open + 1)) {
+      const size_t close = text.find_first_of("{}\r\n", open + 1);
+      if (close == std::string::npos || text[close] != '}' || close - open > 40) continue;
+      const std::string token = text.substr(open, close - open + 1);
+      // Only what looks like a token: letters, digits and '_' (a class id
+      // such as {21EC2020-3AEA-...} is the registry's own).
+      const std::string inner = token.substr(1, token.size() - 2);
+      const bool word = !inner.empty() && inner.find_first_not_of(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") == std::string::npos &&
+                        inner.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") != std::string::npos;
+      if (!word || known.count(token) || !told.insert(token).second) continue;
+      Add(l.line, Severity::kWarning,
+          "registry file " + path + " holds " + token + ", which the setup does not fill in (tokens are written "
+          "exactly, in capitals: {MAIN_DIR}); it goes into the registry as it stands");
     }
   }
 

@@ -119,6 +119,32 @@ TEST(MediaCheck, LinesTheSetupWouldMisread) {
   EXPECT_NE(lines[5].find("a colon that is not a drive's"), std::string::npos);
 }
 
+// Tokens: an unknown one in a line is named; in a registry file, a token
+// the setup will not fill in (its names are exact) is warned about, a
+// class id is not.
+TEST(MediaCheck, TokensAreNamed) {
+  MemoryMedia m = GoodCd(
+      "[Setup Disk1]\n"
+      "a=9,{MAIN_DIRR}\\x\n"   // 2
+      "b=9,{MAIN_DIR\n"          // 3
+      "client.reg=3,{SRC_DIR}\n");  // 4
+  m.Put(1, "client.reg",
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n\"Dir\"=\"{MAIN_DIR}\"\r\n\"Bad\"=\"{MAIN_DIRR}\"\r\n"
+        "\"Low\"=\"{main_dir}\\\\x\"\r\n\"Clsid\"=\"{21EC2020-3AEA-1069-A2DD-08002B30309D}\"\r\n");
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 4u) << ::testing::PrintToString(lines);
+  EXPECT_NE(lines[0].find("setup.cfg:2: error: Illigal entry \"a=9,{MAIN_DIRR}\\x\" in SETUP.CFG: an unknown token, "
+                          "{MAIN_DIRR}"),
+            std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[1].find("a '{' with no '}' after it"), std::string::npos) << lines[1];
+  EXPECT_EQ(lines[2].rfind("setup.cfg:4: warning: registry file client.reg holds {MAIN_DIRR}, which the setup does not "
+                           "fill in", 0),
+            0u)
+      << lines[2];
+  EXPECT_NE(lines[3].find("holds {main_dir}"), std::string::npos);
+}
+
 // Message lines whose box is not the one meant.
 TEST(MediaCheck, MessagesAsTheSetupShowsThem) {
   const MemoryMedia m = GoodCd(
