@@ -8,6 +8,7 @@
 #include "core/archive/entry_decode.h"
 #include "core/archive/entry_name.h"
 #include "core/check/ini_text.h"
+#include "core/config/setup_ini_keys.h"
 #include "core/dcl/dcl_decode.h"
 #include "core/io/byte_stream.h"
 
@@ -154,6 +155,22 @@ void CheckTextForm(const char* file, const std::vector<uint8_t>& bytes, std::vec
                    "it with CR LF line ends"});
 }
 
+// A key the setup does not read is lost; IsRegNoAPrefix is yes only as
+// "yes".
+static void SetupIniKey(const IniLine& l, const std::string& key, const std::string& value, std::vector<Finding>& out) {
+  bool known = false;
+  for (const char* name : kSetupIniSpecialKeys) known = known || SameNameIgnoringCase(key, name);
+  for (const char* name : kSetupIniCopiedKeys) known = known || SameNameIgnoringCase(key, name);
+  if (!known)
+    out.push_back({"setup.ini", l.line, Severity::kWarning,
+                   key + " is not a key the setup reads, so its value never reaches the client (the guide lists "
+                         "the keys: RegNo, HomePage, SetupFee, ...)"});
+  else if (SameNameIgnoringCase(key, "IsRegNoAPrefix") && !SameNameIgnoringCase(value, "yes") &&
+           !SameNameIgnoringCase(value, "no"))
+    out.push_back({"setup.ini", l.line, Severity::kWarning,
+                   "IsRegNoAPrefix=" + value + ": the setup takes only \"yes\" (any case) for yes; this counts as no"});
+}
+
 void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {
   std::vector<uint8_t> bytes;
   const int last = media.DiskCount();
@@ -178,6 +195,8 @@ void CheckSetupIni(const MediaView& media, std::vector<Finding>& out) {
       out.push_back({"setup.ini", l.line, Severity::kError,
                      l.text.substr(0, equals) + " is " + std::to_string(l.text.size() - equals - 1) +
                          " characters long: the setup reads 255"});
+    } else {
+      SetupIniKey(l, l.text.substr(0, equals), l.text.substr(equals + 1), out);
     }
   }
 }

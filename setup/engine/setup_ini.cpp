@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/config/setup_ini_keys.h"
 #include "core/config/token_table.h"
 #include "core/log/log_sink.h"
 #include "core/paths/path_ops.h"
@@ -57,8 +58,7 @@ void CSetupVTApp::CopySetupIniToRegistry() {
       WriteText(key, "LocalURLPath", path + "\\www\\" + homePage);
     }
   }
-  for (const char* name : {"SetupFee", "FreeHours", "FreeDays", "SetupFeePrice", "MonthlyPrice", "ISDNSetupFee",
-                           "ISDNRate", "ISDNHours", "ISDNHourlyRate", "ISDNFreeHours"})
+  for (const char* name : kSetupIniCopiedKeys)
     if (read(name, value)) WriteText(key, name, value);
   if (read("IESetupDir", value)) WriteText(key, "IESetupDir", ParentOf(GetSrcDir()) + value);
   const DWORD flags = 16;

@@ -145,6 +145,17 @@ TEST(MediaCheck, TokensAreNamed) {
   EXPECT_NE(lines[3].find("holds {main_dir}"), std::string::npos);
 }
 
+// setup.ini keys the setup never reads, and a yes it will not take.
+TEST(MediaCheck, SetupIniKeysTheSetupReads) {
+  MemoryMedia m = GoodCd(kGoodCfg);
+  m.Put(1, "setup.ini", "[Vantora]\nRegNo=1\nHomPage=http://x\nIsRegNoAPrefix=ja\nhomepage=http://y\nSetupFee=9\n");
+  EXPECT_EQ(Lines(m), (std::vector<std::string>{
+                          "setup.ini:3: warning: HomPage is not a key the setup reads, so its value never reaches the "
+                          "client (the guide lists the keys: RegNo, HomePage, SetupFee, ...)",
+                          "setup.ini:4: warning: IsRegNoAPrefix=ja: the setup takes only \"yes\" (any case) for "
+                          "yes; this counts as no"}));
+}
+
 // Message lines whose box is not the one meant.
 TEST(MediaCheck, MessagesAsTheSetupShowsThem) {
   const MemoryMedia m = GoodCd(
