@@ -47,6 +47,34 @@ TEST(VtmediaManifest, TheDemoManifest) {
   EXPECT_EQ(m.overrides[0].section + "|" + m.overrides[0].key + "|" + m.overrides[0].value, "Misc|SoftwareDisk|2");
 }
 
+// The guide's excerpt, copied as it stands (comments after the values
+// included), is a manifest; a key the builder does not know is an error.
+TEST(VtmediaManifest, TheGuidesExcerptAndUnknownKeys) {
+  std::ifstream in(VT_ROOT "/docs/provider-guide.md", std::ios::binary);
+  std::string line, excerpt;
+  bool inside = false;
+  while (std::getline(in, line)) {
+    if (!inside && line == "    [Media]") inside = true;
+    if (!inside) continue;
+    if (!line.empty() && line.compare(0, 4, "    ") != 0) break;
+    excerpt += (line.empty() ? line : line.substr(4)) + "\n";
+  }
+  ASSERT_FALSE(excerpt.empty());
+  MediaManifest m;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(ReadManifest(excerpt, &m, &errors)) << ::testing::PrintToString(errors);
+  EXPECT_EQ(m.cdRoot, "cd");
+  EXPECT_EQ(m.label, "Vantora CD");
+  EXPECT_EQ(m.disk1, (std::vector<std::string>{"setup.exe", "QRMGUI.dll", "VTScreen.z"}));
+  EXPECT_EQ(m.overrides.at(0).value, "2");
+
+  EXPECT_EQ(ManifestErrors("[Media]\nCD=cd\nLabel=A;B\n[Archive a.z]\nFiles=x\nDictionery=2048\n[Floppies]\n"
+                           "Disks=1\nLabel=D %d\nVolume=V %d\nStrip\n"),
+            (std::vector<std::string>{
+                "vtmedia.ini:6: error: Dictionery= is not a key of [Archive a.z]: Files, Paths, Literals, Dictionary",
+                "vtmedia.ini:11: error: \"Strip\": KEY=VALUE is wanted"}));
+}
+
 TEST(VtmediaManifest, EachFaultWithItsLine) {
   EXPECT_EQ(ManifestErrors("[Media]\nVolume=my disc\nDate=yesterday\nCD=..\\elsewhere\n"),
             (std::vector<std::string>{

@@ -34,7 +34,11 @@ const char kHelp[] =
     "exit codes: 0 done (warnings may have been printed), 1 a file could not\n"
     "be read or written or an image tool failed, 2 bad command line or\n"
     "manifest, 3 the media have errors or a disk does not fit.\n"
-    "The provider's guide (docs/provider-guide.md) describes vtmedia.ini.\n";
+    "The provider's guide (docs/provider-guide.md) describes vtmedia.ini: its\n"
+    "sections and keys (an unknown key is an error), and its comments (a line\n"
+    "that starts with ';', or from a ';' after a blank to the end of the line).\n"
+    "SOURCE and OUT must not overlap, and OUT must be new, empty or made by\n"
+    "vtmedia: the build is made beside it (OUT.vtmedia-new) and moved in whole.\n";
 
 int Usage(const char* text) {
   std::fprintf(stderr, "vtmedia: %s\n(vtmedia --help tells more)\n", text);

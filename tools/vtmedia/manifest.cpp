@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <utility>
 
 #include "core/check/ini_text.h"
@@ -15,6 +16,26 @@ class Reader {
   Reader(const IniText& ini, std::vector<std::string>* errors) : ini_(ini), errors_(errors) {}
 
   void Fault(int line, const std::string& text) { faults_.push_back({line, text}); }
+
+  // Every line of the section is one of `keys` (in any case); a misspelt
+  // key would otherwise be dropped without a word.
+  void OnlyKeys(const IniSection& s, std::initializer_list<const char*> keys) {
+    for (const IniLine& l : s.lines) {
+      const size_t equals = l.text.find('=');
+      if (equals == std::string::npos) {
+        Fault(l.line, "\"" + l.text + "\": KEY=VALUE is wanted");
+        continue;
+      }
+      const std::string key = l.text.substr(0, equals);
+      bool known = false;
+      std::string list;
+      for (const char* k : keys) {
+        known = known || SameNameIgnoringCase(key, k);
+        list += (list.empty() ? "" : ", ") + std::string(k);
+      }
+      if (!known) Fault(l.line, key + "= is not a key of [" + s.name + "]: " + list);
+    }
+  }
 
   // The faults in the order of their lines, those of the file as a whole
   // first.
@@ -80,6 +101,7 @@ class Reader {
 };
 
 void ReadMediaSection(Reader& r, const IniSection& s, MediaManifest* m) {
+  r.OnlyKeys(s, {"CD", "Setup", "Volume", "Label", "Date", "Images", "Strip"});
   int line = 0;
   if (r.Text(s, "CD", &m->cdRoot, &line)) r.Relative(line, "CD", m->cdRoot);
   if (r.Text(s, "Setup", &m->setup, &line) && !m->setup.empty()) r.Relative(line, "Setup", m->setup);
@@ -100,6 +122,7 @@ void ReadArchive(Reader& r, const IniSection& s, MediaManifest* m) {
   a.line = s.line;
   while (!a.name.empty() && a.name[0] == ' ') a.name.erase(0, 1);
   if (a.name.empty()) return r.Fault(s.line, "[Archive] needs the archive's name: [Archive client.z]");
+  r.OnlyKeys(s, {"Files", "Paths", "Literals", "Dictionary"});
   int line = 0;
   if (!r.Text(s, "Files", &a.files, &line))
     return r.Fault(s.line, "[" + s.name + "] needs Files=, the file or folder it packs");
@@ -136,6 +159,7 @@ std::vector<std::string> CommaList(const std::string& text) {
 }
 
 void ReadFloppies(Reader& r, const IniSection& s, MediaManifest* m) {
+  r.OnlyKeys(s, {"Disks", "Label", "Volume", "Disk1", "Strip"});
   long long disks = 0;
   r.Number(s, "Disks", 1, 9, &disks);  // the label files are qrm.d01 to qrm.d09
   m->disks = static_cast<int>(disks);
@@ -164,10 +188,32 @@ void ReadOverrides(Reader& r, const IniSection& s, MediaManifest* m) {
   }
 }
 
+// The manifest's comments: a line that starts with ';', and from a ';'
+// after a blank to the end of a line ("CD=cd   ; the disc's root"). A ';'
+// with no blank before it belongs to the value.
+std::string WithoutComments(const std::string& text) {
+  std::string out;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(pos, end - pos);
+    for (size_t i = 1; i < line.size(); ++i)
+      if (line[i] == ';' && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
+        line.erase(i);
+        break;
+      }
+    out += line;
+    if (end < text.size()) out += '\n';
+    pos = end + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 bool ReadManifest(const std::string& text, MediaManifest* m, std::vector<std::string>* errors) {
-  const IniText ini(text);
+  const IniText ini(WithoutComments(text));
   Reader r(ini, errors);
   bool floppies = false;
   if (!ini.Find("Media")) r.Fault(0, "no [Media] section: the manifest says nothing of the disc");
