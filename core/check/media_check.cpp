@@ -27,13 +27,23 @@ constexpr int kMaxSectionDepth = 32;
 
 // Stand-ins for the directories the setup computes on the user's machine;
 // {SRC_DIR} marks a path on the media.
+const char kStandInRoot[] = "C:\\TARGET\\";
 void SetStandInTokens(TokenTable& tokens) {
   for (const char* name : {tok::MAIN_DIR, tok::SETUP_CFG, tok::SETUP_EXE, tok::RUN_DIR, tok::ACCESS_DIR,
                            tok::WINDOWS, tok::SYSTEM, tok::TEMP, tok::HOMEPAGE, tok::SCREEN_USER_NAME,
                            tok::TRUE_USER_NAME, tok::STARTUP, tok::DESKTOP, tok::PROGRAMS, tok::START_MENU,
                            tok::FAVORITES})
-    tokens.Set(name, "C:\\TARGET\\" + std::string(name + 1, std::strlen(name) - 2));
+    tokens.Set(name, kStandInRoot + std::string(name + 1, std::strlen(name) - 2));
   tokens.Set(tok::SRC_DIR, kMediaRoot);
+}
+
+// A stand-in path as setup.cfg would write it: C:\TARGET\MAIN_DIR\bin is
+// {MAIN_DIR}\bin.
+std::string AsWritten(const std::string& path) {
+  const size_t root = std::strlen(kStandInRoot);
+  if (path.compare(0, root, kStandInRoot) != 0) return path;
+  const size_t end = path.find('\\', root);
+  return "{" + path.substr(root, end - root) + "}" + (end == std::string::npos ? std::string() : path.substr(end));
 }
 
 class Walker {
@@ -133,28 +143,35 @@ class Walker {
         const CopyArgs a = SplitCopyArgs(key, arguments);
         if (!a.hasComma) return Illegal(l, "a copy needs its source directory field (KEY=1,SOURCE,DEST)");
         if (!DestinationFits(l, a.destDir)) return;
+        Installs(a.destDir, a.destName);
         return NeedFile(l, a.sourceDir, key, FileUse::kPlain);
       }
       case VTCFG_EXTRACT: {
         const ExtractArgs a = SplitExtractArgs(arguments);
         if (!a.hasComma) return Illegal(l, "an extract needs its source directory field (KEY=2,SOURCE,DEST)");
         if (!DestinationFits(l, a.destDir)) return;
+        std::string path;
+        std::vector<uint8_t> bytes;
+        if (!needs_ && MediaPathOf(a.sourceDir, key, &path) && media_.Read(disk_, path, &bytes))
+          for (const std::string& entry : ArchiveEntryNames(bytes)) Installs(a.destDir, entry);
         return NeedFile(l, a.sourceDir, key, FileUse::kArchive);
       }
       case VTCFG_REGIMPORT:
         NeedFile(l, arguments, key, FileUse::kRegistry);
         return RegistryTokens(l, arguments, key);
       case VTCFG_EXECUTE: {
+        ranInstaller_ = true;
         const ExecuteArgs a = SplitExecuteArgs(arguments);
         if (a.commandLine.empty()) return Illegal(l, "a program line needs its flag and command line (KEY=4,0PROGRAM)");
         if (a.restartFlag < '0' || a.restartFlag > '9')
           return Illegal(l, "the first character of a program line is its restart flag, 0 to 9");
         return NeedFile(l, a.programDir, a.programFile, FileUse::kPlain);
       }
-      case VTCFG_SHORTCUT:
-        if (!SplitShortcutArgs(key, arguments).valid)
-          return Illegal(l, "a shortcut needs NAME,PROGRAM_DIR,FOLDER (KEY=5,NAME,DIR,FOLDER)");
-        return;
+      case VTCFG_SHORTCUT: {
+        const ShortcutArgs a = SplitShortcutArgs(key, arguments);
+        if (!a.valid) return Illegal(l, "a shortcut needs NAME,PROGRAM_DIR,FOLDER (KEY=5,NAME,DIR,FOLDER)");
+        return ShortcutTarget(l, a);
+      }
       case VTCFG_SECTION: return Section(l, SectionNameOf(key, arguments), depth);
       case VTCFG_USERPATH: {
         const UserPathArgs a = SplitUserPathArgs(arguments);
@@ -175,6 +192,43 @@ class Walker {
         return;
       default: return;
     }
+  }
+
+  // Where a file goes: DIR (empty: {MAIN_DIR}) and NAME, as one path in
+  // capitals, the way Windows compares them.
+  std::string Placed(const std::string& dir, const std::string& name) const {
+    std::string path = TrimBlanks(dir).empty() ? tokens_.Get(tok::MAIN_DIR) : TrimBlanks(dir);
+    path += "\\" + TrimBlanks(name);
+    std::string out;
+    for (char c : path) {
+      if (c == '/') c = '\\';
+      if (c == '\\' && !out.empty() && out.back() == '\\') continue;
+      out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return out;
+  }
+  void Installs(const std::string& dir, const std::string& name) { installed_.insert(Placed(dir, name)); }
+
+  // A shortcut to a program in the installation's own folder must follow
+  // the line that installs it: the setup fails the line, and stops, when
+  // the program is not there. (A program elsewhere on the user's machine
+  // is not the media's to check.)
+  void ShortcutTarget(const IniLine& l, const ShortcutArgs& a) {
+    if (needs_) return;
+    const std::string target = Placed(a.programDir, a.program);
+    const std::string main = Placed(tokens_.Get(tok::MAIN_DIR), "");
+    if (target.compare(0, main.size(), main) != 0 || installed_.count(target)) return;
+    const std::string shown = a.program + " in " + AsWritten(TrimBlanks(a.programDir).empty()
+                                                                 ? tokens_.Get(tok::MAIN_DIR)
+                                                                 : TrimBlanks(a.programDir));
+    if (ranInstaller_)
+      Add(l.line, Severity::kWarning,
+          "the shortcut's program " + shown + " is installed by no earlier line; unless an installer run "
+          "before it puts it there, the setup stops at this line");
+    else
+      Add(l.line, Severity::kError,
+          "the shortcut's program " + shown + " is installed by no earlier line: the setup stops at this line "
+          "(a misspelt name?)");
   }
 
   // Why the setup cannot replace the tokens of `text`: the first brace
@@ -280,6 +334,8 @@ class Walker {
   TokenTable tokens_;
   int disk_ = 1;
   bool userDir_ = false;
+  bool ranInstaller_ = false;           // a program line came first: it may install anything
+  std::set<std::string> installed_;     // what earlier lines put where (Placed)
   std::vector<const IniSection*> running_;
 };
 

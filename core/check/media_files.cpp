@@ -56,6 +56,16 @@ bool RegistryHeader(const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
+std::vector<std::string> ArchiveEntryNames(const std::vector<uint8_t>& bytes) {
+  std::vector<std::string> names;
+  MemorySource source(bytes.data(), bytes.size());
+  ArchiveReader reader(source);
+  if (!reader.ReadHeader()) return names;
+  ArchiveEntry e;
+  for (unsigned i = 0; i < reader.entry_count() && reader.NextEntry(e); ++i) names.push_back(e.name);
+  return names;
+}
+
 bool MediaPathOf(const std::string& dir, const std::string& name, std::string* path) {
   const std::string root = kMediaRoot;
   std::string folder = dir.empty() ? root : dir;

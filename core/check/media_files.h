@@ -23,6 +23,10 @@ bool MediaPathOf(const std::string& dir, const std::string& name, std::string* p
 bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
                     std::string* problem);
 
+// The entry names of an archive on the media (empty when it cannot be
+// read), for the checker's list of what the installation puts where.
+std::vector<std::string> ArchiveEntryNames(const std::vector<uint8_t>& bytes);
+
 // The disk label files: "QRM.D00" on a CD, "qrm.d0N" on floppy N (one
 // folder holding a floppy's label and no CD's is a set of one floppy, and
 // is warned about: from a CD the setup asks for QRM.D00).

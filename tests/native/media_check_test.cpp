@@ -145,6 +145,31 @@ TEST(MediaCheck, TokensAreNamed) {
   EXPECT_NE(lines[3].find("holds {main_dir}"), std::string::npos);
 }
 
+// A shortcut to a program of the installation that no earlier line puts
+// there stops the setup; one after a program line may be that installer's.
+TEST(MediaCheck, ShortcutsNeedTheirProgramInstalledFirst) {
+  const MemoryMedia m = GoodCd(
+      "[Setup Disk1]\n"
+      "early.exe=5,Early,{MAIN_DIR}\\bin,{PROGRAMS}\n"       // 2: before its copy
+      "client.exe=1,{SRC_DIR}\\bin,{MAIN_DIR}\\bin\n"
+      "CLIENT.EXE /tools=5,Tools,{MAIN_DIR}\\BIN\\,{PROGRAMS}\n"  // 4: fine, in other letters
+      "SKYDAIL.EXE=5,Dialer,{MAIN_DIR}\\bin,{PROGRAMS}\n"     // 5
+      "client.z=2,{SRC_DIR},{MAIN_DIR}\\help\n"
+      "HELP.TXT=5,Help,{MAIN_DIR}\\help,{PROGRAMS}\n"         // 7: from the archive: fine
+      "notepad.exe=5,Notes,{WINDOWS},{PROGRAMS}\n"            // 8: not the installation's
+      "x=4,0{SRC_DIR}\\bin\\client.exe\n"
+      "other.exe=5,Other,{MAIN_DIR},{PROGRAMS}\n");            // 10: after an installer
+  const std::vector<std::string> lines = Lines(m);
+  ASSERT_EQ(lines.size(), 3u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(lines[0].rfind("setup.cfg:2: error: the shortcut's program early.exe in {MAIN_DIR}\\bin is installed by "
+                           "no earlier line",
+                           0),
+            0u)
+      << lines[0];
+  EXPECT_EQ(lines[1].rfind("setup.cfg:5: error: the shortcut's program SKYDAIL.EXE", 0), 0u) << lines[1];
+  EXPECT_EQ(lines[2].rfind("setup.cfg:10: warning: the shortcut's program other.exe", 0), 0u) << lines[2];
+}
+
 // setup.ini keys the setup never reads, and a yes it will not take.
 TEST(MediaCheck, SetupIniKeysTheSetupReads) {
   MemoryMedia m = GoodCd(kGoodCfg);
