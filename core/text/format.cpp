@@ -37,7 +37,7 @@ class Out {
 
 enum class Length { kInt, kChar, kShort, kLong, kLongLong, kSize, kMax, kPtrDiff, kInt32, kInt64 };
 
-struct Spec {
+struct Conversion {
   bool left = false, plus = false, space = false, alt = false, zero = false;
   int width = 0;
   int precision = -1;  // none
@@ -58,7 +58,7 @@ bool Number(const char*& p, int* value) {
 
 // The conversion after a '%' at *p (moved past it); false when it is one
 // this does not support.
-bool Parse(const char*& p, va_list* args, Spec* s) {
+bool Parse(const char*& p, va_list* args, Conversion* s) {
   for (;; ++p) {
     if (*p == '-') s->left = true;
     else if (*p == '+') s->plus = true;
@@ -141,14 +141,14 @@ uintmax_t UnsignedArg(Length length, va_list* args) {
 }
 
 // Pads to the width around a field of `size` characters.
-void PadBefore(Out& out, const Spec& s, size_t size) {
+void PadBefore(Out& out, const Conversion& s, size_t size) {
   if (!s.left && s.width > static_cast<int>(size)) out.Repeat(' ', s.width - static_cast<int>(size));
 }
-void PadAfter(Out& out, const Spec& s, size_t size) {
+void PadAfter(Out& out, const Conversion& s, size_t size) {
   if (s.left && s.width > static_cast<int>(size)) out.Repeat(' ', s.width - static_cast<int>(size));
 }
 
-void Integer(Out& out, const Spec& s, va_list* args) {
+void Integer(Out& out, const Conversion& s, va_list* args) {
   const bool isSigned = s.conversion == 'd' || s.conversion == 'i';
   uintmax_t magnitude;
   char sign = 0;
@@ -183,7 +183,7 @@ void Integer(Out& out, const Spec& s, va_list* args) {
   PadAfter(out, s, size);
 }
 
-void String(Out& out, const Spec& s, const char* text) {
+void String(Out& out, const Conversion& s, const char* text) {
   if (!text) text = "(null)";
   size_t n = 0;  // never past the precision: the text need not end there
   while ((s.precision < 0 || n < static_cast<size_t>(s.precision)) && text[n]) ++n;
@@ -192,7 +192,7 @@ void String(Out& out, const Spec& s, const char* text) {
   PadAfter(out, s, n);
 }
 
-void Pointer(Out& out, const Spec& s, const void* p) {
+void Pointer(Out& out, const Conversion& s, const void* p) {
   char text[2 * sizeof(void*)];
   uintptr_t v = reinterpret_cast<uintptr_t>(p);
   for (size_t i = sizeof text; i-- > 0; v >>= 4) text[i] = "0123456789ABCDEF"[v & 15];
@@ -214,7 +214,7 @@ int FormatTextV(char* buffer, size_t size, const char* format, va_list args) {
       continue;
     }
     ++p;
-    Spec s;
+    Conversion s;
     if (!Parse(p, &rest, &s)) {
       ok = false;
       break;
