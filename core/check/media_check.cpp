@@ -13,10 +13,12 @@
 #include <string>
 
 #include "core/check/ini_text.h"
+#include "core/check/install_plan.h"
 #include "core/check/media_files.h"
 #include "core/config/instruction.h"
 #include "core/config/instruction_args.h"
 #include "core/config/message_instruction.h"
+#include "core/config/reg_rewrite.h"
 #include "core/config/software_list.h"
 #include "core/config/token_replace.h"
 
@@ -40,21 +42,36 @@ void SetStandInTokens(TokenTable& tokens) {
 // A stand-in path as setup.cfg would write it: C:\TARGET\MAIN_DIR\bin is
 // {MAIN_DIR}\bin.
 std::string AsWritten(const std::string& path) {
+  if (path.compare(0, std::strlen(kMediaRoot), kMediaRoot) == 0)
+    return "{SRC_DIR}" + path.substr(std::strlen(kMediaRoot));
   const size_t root = std::strlen(kStandInRoot);
   if (path.compare(0, root, kStandInRoot) != 0) return path;
   const size_t end = path.find('\\', root);
   return "{" + path.substr(root, end - root) + "}" + (end == std::string::npos ? std::string() : path.substr(end));
 }
 
+// The tokens of a planned installation: a first run on Windows 95 from
+// the media, the caller's values over them.
+void SetPlanTokens(TokenTable& tokens, const std::string& mainDir, const std::map<std::string, std::string>& over) {
+  SetWindows95Tokens(tokens, mainDir);
+  tokens.Set(tok::SRC_DIR, kMediaRoot);
+  tokens.Set(tok::RUN_DIR, kMediaRoot);
+  tokens.Set(tok::SETUP_EXE, kMediaRoot + std::string("\\setup.exe"));
+  tokens.Set(tok::SETUP_CFG, kMediaRoot + std::string("\\setup.cfg"));
+  for (const auto& t : over) tokens.Set(t.first, t.second);
+}
+
 class Walker {
  public:
   // With `needs`, the walk lists the files the lines name instead of
-  // checking them.
+  // checking them; with `plan`, it lists what the installation puts where
+  // (its tokens set by the caller: SetPlanTokens).
   Walker(const MediaView& media, const IniText& cfg, std::vector<Finding>& out,
-         std::vector<MediaNeed>* needs = nullptr)
-      : media_(media), cfg_(cfg), out_(out), needs_(needs) {
+         std::vector<MediaNeed>* needs = nullptr, InstallPlan* plan = nullptr)
+      : media_(media), cfg_(cfg), out_(out), needs_(needs), plan_(plan) {
     SetStandInTokens(tokens_);
   }
+  TokenTable& tokens() { return tokens_; }
 
   void Disks() {
     int n = 1;
@@ -91,6 +108,7 @@ class Walker {
           "SoftwareDisk=" + std::to_string(softwareDisk) + ", but the set has " + std::to_string(media_.DiskCount()) +
               (media_.DiskCount() == 1 ? " disk" : " disks") + ": the setup would ask for a disk that does not exist");
     disk_ = softwareDisk > 0 ? std::min(softwareDisk, media_.DiskCount()) : media_.DiskCount();
+    software_ = true;
     for (const IniLine& l : s->lines) {
       const MarkedSoftwareLine m = TakeSoftwareMarker(l.text, false);
       std::string key, arguments;
@@ -101,6 +119,7 @@ class Walker {
         continue;
       }
       if (kind == VTCFG_SECTION) OfferedFolder(l, SectionNameOf(key, arguments));
+      picked_ = m.state == SW_SELECTED || m.state == SW_ALWAYS;
       Line({m.line, l.line}, 0);
     }
   }
@@ -144,6 +163,7 @@ class Walker {
         if (!a.hasComma) return Illegal(l, "a copy needs its source directory field (KEY=1,SOURCE,DEST)");
         if (!DestinationFits(l, a.destDir)) return;
         Installs(a.destDir, a.destName);
+        if (plan_) PlanCopy(l, a, key);
         return NeedFile(l, a.sourceDir, key, FileUse::kPlain);
       }
       case VTCFG_EXTRACT: {
@@ -153,10 +173,14 @@ class Walker {
         std::string path;
         std::vector<uint8_t> bytes;
         if (!needs_ && MediaPathOf(a.sourceDir, key, &path) && media_.Read(disk_, path, &bytes))
-          for (const std::string& entry : ArchiveEntryNames(bytes)) Installs(a.destDir, entry);
+          for (const ArchiveFile& entry : ArchiveFiles(bytes, plan_ != nullptr)) {
+            Installs(a.destDir, entry.name);
+            if (plan_) Plan(l, PlanItem::kFile, Joined(a.destDir, entry.name), std::string(), entry.size);
+          }
         return NeedFile(l, a.sourceDir, key, FileUse::kArchive);
       }
       case VTCFG_REGIMPORT:
+        if (plan_) PlanRegistry(l, arguments, key);
         NeedFile(l, arguments, key, FileUse::kRegistry);
         return RegistryTokens(l, arguments, key);
       case VTCFG_EXECUTE: {
@@ -165,11 +189,22 @@ class Walker {
         if (a.commandLine.empty()) return Illegal(l, "a program line needs its flag and command line (KEY=4,0PROGRAM)");
         if (a.restartFlag < '0' || a.restartFlag > '9')
           return Illegal(l, "the first character of a program line is its restart flag, 0 to 9");
-        return NeedFile(l, a.programDir, a.programFile, FileUse::kPlain);
+        if (plan_) Plan(l, PlanItem::kProgram, a.commandLine);
+        // Text after the first blank that is no option nor quoted looks
+        // like the rest of a path with a blank in it.
+        const size_t blank = a.commandLine.find_first_of(" \t");
+        const size_t next = blank == std::string::npos ? blank : a.commandLine.find_first_not_of(" \t", blank);
+        const bool pathGoesOn = next != std::string::npos && !std::strchr("/-\"", a.commandLine[next]);
+        return NeedFile(l, a.programDir, a.programFile, FileUse::kPlain,
+                        !pathGoesOn ? std::string()
+                            : ": the program's path ends at the first blank of the command line, so \"" +
+                                  AsWritten(a.commandLine.substr(0, blank)) + "\" is the program and the rest its "
+                                  "arguments (a program path cannot hold a blank: rename the folder or file)");
       }
       case VTCFG_SHORTCUT: {
         const ShortcutArgs a = SplitShortcutArgs(key, arguments);
         if (!a.valid) return Illegal(l, "a shortcut needs NAME,PROGRAM_DIR,FOLDER (KEY=5,NAME,DIR,FOLDER)");
+        if (plan_) Plan(l, PlanItem::kShortcut, Joined(a.folder, a.name + ".lnk"), Joined(a.programDir, a.program));
         return ShortcutTarget(l, a);
       }
       case VTCFG_SECTION: return Section(l, SectionNameOf(key, arguments), depth);
@@ -188,24 +223,63 @@ class Walker {
       case VTCFG_CREATEDIR:
         // The setup creates the folder the fields name; with none it fails.
         if (TrimBlanks(arguments).empty()) return Illegal(l, "no directory to create (KEY=9,FOLDER)");
-        DestinationFits(l, arguments);
+        if (DestinationFits(l, arguments) && plan_) Plan(l, PlanItem::kFolder, Joined(arguments, ""));
         return;
       default: return;
     }
   }
 
-  // Where a file goes: DIR (empty: {MAIN_DIR}) and NAME, as one path in
-  // capitals, the way Windows compares them.
-  std::string Placed(const std::string& dir, const std::string& name) const {
+  // Where a file goes: DIR (empty: {MAIN_DIR}) and NAME, one backslash
+  // between the parts (none at the end when NAME is empty).
+  std::string Joined(const std::string& dir, const std::string& name) const {
     std::string path = TrimBlanks(dir).empty() ? tokens_.Get(tok::MAIN_DIR) : TrimBlanks(dir);
-    path += "\\" + TrimBlanks(name);
+    if (!name.empty()) path += "\\" + TrimBlanks(name);
     std::string out;
     for (char c : path) {
       if (c == '/') c = '\\';
       if (c == '\\' && !out.empty() && out.back() == '\\') continue;
-      out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      out += c;
     }
+    while (out.size() > 3 && out.back() == '\\') out.pop_back();
     return out;
+  }
+  // The same in capitals, the way Windows compares paths.
+  std::string Placed(const std::string& dir, const std::string& name) const {
+    std::string out = Joined(dir, name);
+    if (name.empty() && (out.empty() || out.back() != '\\')) out += '\\';
+    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+  }
+
+  void Plan(const IniLine& l, PlanItem::Kind kind, const std::string& path, const std::string& detail = "",
+            uint64_t size = 0) {
+    PlanItem item;
+    item.kind = kind;
+    item.path = path;
+    item.detail = detail;
+    item.size = size;
+    item.disk = disk_;
+    item.line = l.line;
+    item.software = software_;
+    item.picked = software_ && picked_;
+    plan_->items.push_back(item);
+  }
+  void PlanCopy(const IniLine& l, const CopyArgs& a, const std::string& key) {
+    std::string path;
+    std::vector<uint8_t> bytes;
+    if (MediaPathOf(a.sourceDir, TrimBlanks(key), &path)) media_.Read(disk_, path, &bytes);
+    Plan(l, PlanItem::kFile, Joined(a.destDir, a.destName), std::string(), bytes.size());
+  }
+  // The values the registry file adds, its tokens filled in as the setup
+  // fills them.
+  void PlanRegistry(const IniLine& l, const std::string& dir, const std::string& name) {
+    std::string path;
+    std::vector<uint8_t> bytes;
+    if (!MediaPathOf(dir, TrimBlanks(name), &path) || !media_.Read(disk_, path, &bytes)) return;
+    const std::string text = RewriteRegFile(std::string(bytes.begin(), bytes.end()), tokens_.Snapshot());
+    const size_t first = plan_->items.size();
+    PlanRegistryValues(text, disk_, l.line, software_, *plan_);
+    for (size_t i = first; i < plan_->items.size(); ++i) plan_->items[i].picked = software_ && picked_;
   }
   void Installs(const std::string& dir, const std::string& name) { installed_.insert(Placed(dir, name)); }
 
@@ -317,21 +391,29 @@ class Walker {
     running_.pop_back();
   }
 
-  void NeedFile(const IniLine& l, const std::string& dir, const std::string& name, FileUse use) {
+  // The file the line reads from the media; `hint` follows the message
+  // when it is missing.
+  void NeedFile(const IniLine& l, const std::string& dir, const std::string& name, FileUse use,
+                const std::string& hint = std::string()) {
     if (needs_) {
       std::string path;
       if (MediaPathOf(dir, name, &path)) needs_->push_back({disk_, path, l.line});
       return;
     }
+    if (plan_) return;
     std::string problem;
-    if (!CheckMediaFile(media_, disk_, dir, name, use, &problem)) Add(l.line, Severity::kError, problem);
+    if (!CheckMediaFile(media_, disk_, dir, name, use, &problem))
+      Add(l.line, Severity::kError, problem + hint);
   }
 
   const MediaView& media_;
   const IniText& cfg_;
   std::vector<Finding>& out_;
   std::vector<MediaNeed>* needs_;
+  InstallPlan* plan_;
   TokenTable tokens_;
+  bool software_ = false;               // in the Software section
+  bool picked_ = false;                 // of a Software item offered as picked
   int disk_ = 1;
   bool userDir_ = false;
   bool ranInstaller_ = false;           // a program line came first: it may install anything
@@ -420,6 +502,50 @@ std::vector<MediaNeed> ListMediaNeeds(const std::string& cfgText, int diskCount)
   return needs;
 }
 
+InstallPlan PlanInstallation(const MediaView& media, const std::string& mainDir,
+                             const std::map<std::string, std::string>& tokens) {
+  InstallPlan plan;
+  plan.mainDir = mainDir;
+  std::vector<uint8_t> bytes;
+  if (!media.Read(1, "setup.cfg", &bytes)) return plan;
+  const IniText cfg(std::string(bytes.begin(), bytes.end()));
+  std::vector<Finding> ignored;
+  int softwareDisk = 0;
+  Values(cfg, ignored, &softwareDisk);
+  Walker walker(media, cfg, ignored, nullptr, &plan);
+  SetPlanTokens(walker.tokens(), mainDir, tokens);
+  walker.Disks();
+  walker.Software(softwareDisk, 0);
+  return plan;
+}
+
+namespace {
+
+// The destination page lets an installation start when the drive has
+// ReqFreeSpace MB free (15 when it is not set): less than the disk
+// sections install, and the copying runs out of space halfway.
+void FreeSpace(const MediaView& media, const IniText& cfg, std::vector<Finding>& out) {
+  constexpr uint64_t kMB = 1024 * 1024;
+  std::string text;
+  int line = 0;
+  long required = 15;
+  if (cfg.Value("Misc", "ReqFreeSpace", &text, &line)) {
+    char* end = nullptr;
+    required = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0') return;  // reported as not a number
+  }
+  const uint64_t bytes = PlanInstallation(media).InstalledBytes();
+  const uint64_t needed = (bytes + kMB - 1) / kMB;
+  if (needed <= static_cast<uint64_t>(required < 0 ? 0 : required)) return;
+  out.push_back({kCfg, line, Severity::kWarning,
+                 std::string(line ? "ReqFreeSpace=" : "ReqFreeSpace is not set, so it is ") + std::to_string(required) +
+                     " (MB), but the disk sections install " + std::to_string(bytes) + " bytes: a drive with less "
+                     "room than that passes the destination page and the copying fails halfway; set ReqFreeSpace=" +
+                     std::to_string(needed) + " or more"});
+}
+
+}  // namespace
+
 std::vector<Finding> CheckMedia(const MediaView& media) {
   std::vector<Finding> out;
   std::vector<uint8_t> bytes;
@@ -436,6 +562,7 @@ std::vector<Finding> CheckMedia(const MediaView& media) {
   walker.Disks();
   walker.Software(softwareDisk, softwareDiskLine);
   CheckMultimedia(media, cfg, out);
+  FreeSpace(media, cfg, out);
   CheckSetupIni(media, out);
   CheckLabels(media, out);
   std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) {

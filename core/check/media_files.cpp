@@ -56,14 +56,24 @@ bool RegistryHeader(const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-std::vector<std::string> ArchiveEntryNames(const std::vector<uint8_t>& bytes) {
-  std::vector<std::string> names;
+std::vector<ArchiveFile> ArchiveFiles(const std::vector<uint8_t>& bytes, bool sizes) {
+  std::vector<ArchiveFile> files;
   MemorySource source(bytes.data(), bytes.size());
   ArchiveReader reader(source);
-  if (!reader.ReadHeader()) return names;
+  if (!reader.ReadHeader()) return files;
+  std::unique_ptr<DclWorkArea> work(sizes ? new DclWorkArea() : nullptr);
   ArchiveEntry e;
-  for (unsigned i = 0; i < reader.entry_count() && reader.NextEntry(e); ++i) names.push_back(e.name);
-  return names;
+  for (unsigned i = 0; i < reader.entry_count() && reader.NextEntry(e); ++i) {
+    ArchiveFile f;
+    f.name = e.name;
+    if (sizes) {
+      CountingSink sink;
+      DecodeEntry(source, e.data_start, e.data_end, sink, work.get());
+      f.size = sink.total;
+    }
+    files.push_back(f);
+  }
+  return files;
 }
 
 bool MediaPathOf(const std::string& dir, const std::string& name, std::string* path) {

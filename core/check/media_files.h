@@ -3,6 +3,7 @@
 // must decode whole, registry files must have a header the registry
 // editor takes. Paths elsewhere (the user's machine) are not checked.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,14 @@ bool MediaPathOf(const std::string& dir, const std::string& name, std::string* p
 bool CheckMediaFile(const MediaView& media, int disk, const std::string& dir, const std::string& name, FileUse use,
                     std::string* problem);
 
-// The entry names of an archive on the media (empty when it cannot be
-// read), for the checker's list of what the installation puts where.
-std::vector<std::string> ArchiveEntryNames(const std::vector<uint8_t>& bytes);
+// The entries of an archive on the media (none when it cannot be read),
+// for the checker's list of what the installation puts where; with
+// `sizes`, each decoded to count its bytes (as far as it decodes).
+struct ArchiveFile {
+  std::string name;
+  uint64_t size = 0;
+};
+std::vector<ArchiveFile> ArchiveFiles(const std::vector<uint8_t>& bytes, bool sizes);
 
 // The disk label files: "QRM.D00" on a CD, "qrm.d0N" on floppy N (one
 // folder holding a floppy's label and no CD's is a set of one floppy, and

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "robot.h"
+#include "robot_answer_all.h"
 #include "robot_windows.h"
 
 namespace {
@@ -30,17 +31,10 @@ std::string ControlName(const RobotStep& step) {
   return text;
 }
 
-// Presses a control as a user would; posted, because a button that opens a
-// modal box does not return from BM_CLICK until the box closes.
 void Press(HWND control) {
   if (!IsWindowVisible(control)) Robot::Fail(Describe(control) + " is hidden");
   if (!IsWindowEnabled(control)) Robot::Fail(Describe(control) + " is disabled");
-  if (IsButton(control)) {
-    PostMessageA(control, BM_CLICK, 0, 0);
-  } else {
-    const WORD id = static_cast<WORD>(IdOf(control));
-    PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
-  }
+  PressControl(control);
 }
 
 // A window other than the current one: the next dialog or box may well have
@@ -285,6 +279,7 @@ constexpr HandlerRow kHandlers[] = {
     {"expect-visible", ExpectVisible},
     {"expect-hidden", ExpectHidden},
     {"dump", Dump},
+    {"answer-all", AnswerAll},
 };
 
 }  // namespace

@@ -97,6 +97,15 @@ bool SetTextOf(HWND window, const std::string& text) {
 
 long IdOf(HWND window) { return GetWindowLongA(window, GWL_ID); }
 
+void PressControl(HWND control) {
+  if (IsButton(control)) {
+    PostMessageA(control, BM_CLICK, 0, 0);
+  } else {
+    const WORD id = static_cast<WORD>(IdOf(control));
+    PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+  }
+}
+
 bool IsButton(HWND window) { return lstrcmpiA(ClassNameOf(window).c_str(), "Button") == 0; }
 
 std::string Describe(HWND window) {

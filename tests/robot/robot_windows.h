@@ -24,6 +24,9 @@ std::string TextOf(HWND window, bool* ok = nullptr);
 bool SetTextOf(HWND window, const std::string& text);
 long IdOf(HWND window);
 bool IsButton(HWND window);
+// Presses a control as a user would; posted, because a button that opens a
+// modal box does not return from BM_CLICK until the box closes.
+void PressControl(HWND control);
 
 // `#32770 "Caption"`, for messages.
 std::string Describe(HWND window);

@@ -46,6 +46,18 @@ expect 3 "no setup.cfg" "$cfgcheck" BIN-nowhere
 grep -q "cannot read the media: no setup.cfg in BIN-nowhere" all.txt || { echo "FAIL: no message for unreadable media"; failed=1; }
 expect 4 "no folder" "$cfgcheck"
 expect 4 "unknown option" "$cfgcheck" --frobnicate good
+# The plan: each file with its size, with the folder given; a bad --token.
+expect 0 "--plan" "$cfgcheck" --plan --main-dir 'D:\Net' good
+same all.txt "$(printf 'file\t2\tdisk 1\tD:\\Net\\client.exe\t\tsetup.cfg:2\ntotal\t2\t\t1 files with {MAIN_DIR} = D:\\Net (and 0 from the Software section)\ngood: 0 errors, 0 warnings')"
+expect 4 "--token without braces" "$cfgcheck" --plan --token PROGRAMS=x good
+expect 4 "--main-dir without a value" "$cfgcheck" --plan --main-dir
+# A setup folder below a vtmedia source folder is told to be one; a CD
+# whose launcher starts a setup folder of another name is warned about.
+mkdir -p src/cd/Acme && cp good/SETUP.CFG good/setup.ini src/cd/Acme/ && : >src/vtmedia.ini && : >src/cd/cdmenu.exe
+expect 2 "a source folder" "$cfgcheck" src/cd/Acme
+grep -q "src/cd/Acme is a source folder of vtmedia" all.txt || { echo "FAIL: no word of the source folder"; failed=1; }
+grep -q "cdmenu.exe: warning: the launcher starts Brightwall.Setup.exe, which is not on the CD" all.txt ||
+  { echo "FAIL: no warning of the launcher's folder"; cat all.txt; failed=1; }
 expect 0 "--help" "$cfgcheck" --help
 grep -q "exit codes: 0 clean, 1 warnings only, 2 errors, 3" all.txt || { echo "FAIL: --help lacks the exit codes"; failed=1; }
 

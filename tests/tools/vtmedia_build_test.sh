@@ -130,6 +130,8 @@ make_source
 head -c 1500000 /dev/zero >src/cd/Acme/bin/client.exe
 expect 3 "a disk of 1.5 MB" build src out
 contains all.txt "disk 1 does not fit on a 1.44 MB floppy: its files need 1502720 bytes"
+contains all.txt 'Its largest files: bin\client.exe (1500000 bytes), setup.exe (9 bytes)'
+contains all.txt "Move lines of [Setup Disk1] to a later disk section (a new [Setup Disk4] with Disks=4"
 check "no output folder" test ! -e out -a ! -e out.vtmedia-new
 
 echo "== nothing of the provider's is removed or written over =="
@@ -163,7 +165,7 @@ check "a file of the provider's in OUT stays" test -f out/notes.txt
 check "the marker names what the build made" grep -qx floppy out/vtmedia-made.txt
 sed -i 's/^Disk1=setup.exe,QRMGUI.dll$/Disk1=setup.exe,QRMGUI.dll,nothere.dll/' src/vtmedia.ini
 expect 2 "a Disk1 file that is not there" build src fresh
-contains all.txt "Disk1 names nothere.dll"
+contains all.txt "vtmedia.ini:16: Disk1 names nothere.dll"
 check "nothing was written" test ! -e fresh -a ! -e fresh.vtmedia-new
 
 echo "== the command line =="
@@ -175,5 +177,13 @@ expect 2 "a missing operand" "$vtmedia" build src
 expect 2 "an unknown command" "$vtmedia" make src out
 expect 2 "a source without a manifest" "$vtmedia" build "$work/nothing" out
 contains all.txt "no manifest"
+expect 2 "try without media" "$vtmedia" try "$work/nothing"
+
+echo "== the launcher's folders =="
+make_source
+printf 'MZ menu\n' >src/cd/cdmenu.exe
+expect 0 "a CD with the launcher and another setup folder" build --quiet --no-images src launcher
+contains all.txt 'cd: cdmenu.exe: warning: the launcher starts Brightwall\Setup.exe, which is not on the CD'
+contains all.txt "(Setup=Acme)"
 [ $failed = 0 ] && echo "vtmedia build: all cases passed"
 exit $failed

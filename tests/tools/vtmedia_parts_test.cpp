@@ -113,6 +113,9 @@ TEST(VtmediaCfgValues, ValuesInPlaceOfTheCds) {
   // A last line without its end gets one before what is added.
   EXPECT_EQ(WithValues("[Misc]\nA=1", {{"Misc", "B", "2", 1}}), "[Misc]\nA=1\nB=2\n");
   EXPECT_EQ(WithValues("[Misc]\nA=1", {}), "[Misc]\nA=1");
+  // A byte-order mark before the first section (the checker reports it)
+  // does not make a second [Misc].
+  EXPECT_EQ(WithValues("\xEF\xBB\xBF[Misc]\nA=1\n", {{"Misc", "A", "2", 1}}), "\xEF\xBB\xBF[Misc]\nA=2\n");
 }
 
 // A small PE32 image as MinGW lays one out: .text, .eh_frame (a long name),

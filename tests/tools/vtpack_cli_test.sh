@@ -19,6 +19,8 @@ contains all.txt "8.3"
 [ ! -e bad.z ] || { echo "FAIL: a refused archive was written"; failed=1; }
 expect 0 "create with paths, ASCII literals, small window" \
   "$vtpack" create --paths --literals ascii --dict 1024 paths.z src/README.TXT src/sub/random_data.bin src/EMPTY.DAT
+contains all.txt "random_data.bin grew by"  # random bytes do not compress
+lacks all.txt "README.TXT grew"
 expect 2 "a path leaving the destination" "$vtpack" create --paths up.z ../vtpack-cli/src/README.TXT
 : > src/con.txt
 expect 2 "a device name" "$vtpack" create dev.z src/con.txt
@@ -27,6 +29,7 @@ expect 2 "a device name in a folder" "$vtpack" create --paths dev.z src/con.txt
 [ ! -e dev.z ] || { echo "FAIL: an archive with a device name was written"; failed=1; }
 expect 2 "unknown dictionary" "$vtpack" create --dict 3000 x.z src/README.TXT
 expect 1 "missing input file" "$vtpack" create x.z src/NOPE.TXT
+contains all.txt "src/NOPE.TXT: No such file or directory"  # the system's reason
 
 # What create must never destroy: a file that is not an archive (kept unless
 # --force), an input that is the archive itself; names are refused before

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "core/launcher/launch_menu.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -62,6 +64,18 @@ std::string FindMediaPath(const std::string& root, const std::string& path) {
     if (host.empty()) return host;
   }
   return host;
+}
+
+std::vector<std::string> LauncherTargetsMissing(const std::string& cdRoot) {
+  std::vector<std::string> missing;
+  if (FindMediaPath(cdRoot, "cdmenu.exe").empty()) return missing;
+  for (int id = 0; id < kLaunchButtons; ++id) {
+    const char* target = TargetOf(id);
+    if (target && FindMediaPath(cdRoot, target).empty())
+      missing.push_back(std::string("the launcher starts ") + target + ", which is not on the CD" +
+                        (id == 0 ? ": the setup's folder on the disc must be Brightwall" : ": its button does nothing"));
+  }
+  return missing;
 }
 
 std::string FolderMedia::Resolve(int disk, const std::string& path) const {

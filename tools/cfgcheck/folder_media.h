@@ -12,6 +12,11 @@
 // there or leaves the folder (".."). Also used by the media builder.
 std::string FindMediaPath(const std::string& root, const std::string& path);
 
+// A disc whose root holds the launcher (cdmenu.exe): the launcher's targets
+// (Brightwall\Setup.exe, Pw\Setup.exe, ...) that are not on it, each as a
+// warning's text; none when the root has no launcher.
+std::vector<std::string> LauncherTargetsMissing(const std::string& cdRoot);
+
 class FolderMedia : public MediaView {
  public:
   explicit FolderMedia(std::vector<std::string> disks) : disks_(std::move(disks)) {}

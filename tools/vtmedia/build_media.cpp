@@ -9,6 +9,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <algorithm>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -77,18 +79,21 @@ class Builder {
                   errors.size() == 1 ? "" : "s");
     }
     cdSource_ = HostJoin(o_.source, m_.cdRoot);
-    if (!IsDirectory(cdSource_)) return Fail(kBuildUsage, "no folder %s (CD=%s)", cdSource_.c_str(), m_.cdRoot.c_str());
+    if (!IsDirectory(cdSource_))
+      return Fail(kBuildUsage, "%s:%d: no folder %s (CD=%s): nothing was written", kManifestName, m_.cdLine,
+                  cdSource_.c_str(), m_.cdRoot.c_str());
     const std::string setupSource = m_.setup.empty() ? cdSource_ : HostJoin(cdSource_, m_.setup);
     if (FindMediaPath(setupSource, "setup.cfg").empty())
-      return Fail(kBuildUsage, "no setup.cfg in %s (Setup=%s)", setupSource.c_str(), m_.setup.c_str());
+      return Fail(kBuildUsage, "%s:%d: no setup.cfg in %s (Setup=%s): nothing was written", kManifestName,
+                  m_.setupLine, setupSource.c_str(), m_.setup.c_str());
     for (const ArchivePlan& a : m_.archives)
       if (!PathExists(HostJoin(o_.source, a.files)))
-        return Fail(kBuildUsage, "%s:%d: no %s to pack into %s", kManifestName, a.line, a.files.c_str(),
-                    a.name.c_str());
+        return Fail(kBuildUsage, "%s:%d: no %s to pack into %s: nothing was written", kManifestName, a.line,
+                    a.files.c_str(), a.name.c_str());
     for (const std::string& f : m_.disk1)
       if (!PackedHere(f) && FindMediaPath(setupSource, f).empty())
-        return Fail(kBuildUsage, "%s: Disk1 names %s, which is not in %s: nothing was written", kManifestName,
-                    f.c_str(), setupSource.c_str());
+        return Fail(kBuildUsage, "%s:%d: Disk1 names %s, which is not in %s: nothing was written", kManifestName,
+                    m_.disk1Line, f.c_str(), setupSource.c_str());
     if (m_.date == 0) m_.date = static_cast<long long>(std::time(nullptr));
     out_ = o_.out;
     while (out_.size() > 1 && (out_.back() == '/' || out_.back() == '\\')) out_.pop_back();
@@ -240,8 +245,8 @@ class Builder {
     const std::string from = FindMediaPath(setup_, path);
     if (from.empty()) {
       // Not on the CD either: the check of the CD reports the line.
-      if (line == 0) return Fail(kBuildUsage, "%s: Disk1 names %s, which is not in %s", kManifestName, path.c_str(),
-                                 setup_.c_str());
+      if (line == 0) return Fail(kBuildUsage, "%s:%d: Disk1 names %s, which is not in %s", kManifestName,
+                                 m_.disk1Line, path.c_str(), setup_.c_str());
       return kBuildDone;
     }
     if (!placed_.insert(std::to_string(disk) + "|" + from).second) return kBuildDone;
@@ -253,8 +258,24 @@ class Builder {
       return Fail(kBuildFailed, "cannot read %s", from.c_str());
     if (m_.strip && IsProgram(rel)) StripOne(rel, bytes);
     if (!WriteWhole(to, bytes)) return Fail(kBuildFailed, "cannot write %s", to.c_str());
+    onDisk_[disk].push_back({rel, bytes.size()});
     Say("  disk %d: %s\n", disk, rel.c_str());
     return kBuildDone;
+  }
+
+  // The disk's three largest files, "name (bytes)", for the message of a
+  // disk that does not fit.
+  std::string LargestFiles(int disk) {
+    std::vector<std::pair<std::string, size_t>> files = onDisk_[disk];
+    std::sort(files.begin(), files.end(), [](const std::pair<std::string, size_t>& a,
+                                             const std::pair<std::string, size_t>& b) { return a.second > b.second; });
+    std::string list;
+    for (size_t i = 0; i < files.size() && i < 3; ++i) {
+      std::string name = files[i].first;
+      std::replace(name.begin(), name.end(), '/', '\\');  // as the disk's path
+      list += (i ? ", " : "") + name + " (" + std::to_string(files[i].second) + " bytes)";
+    }
+    return list.empty() ? "none" : list;
   }
 
   BuildExit Measure() {
@@ -264,9 +285,11 @@ class Builder {
       if (use.bytes > kFloppyBytes || use.rootEntries > kFloppyRootEntries)
         return Fail(kBuildRefused,
                     "disk %d does not fit on a 1.44 MB floppy: its files need %llu bytes and %u root entries, "
-                    "the disk has %llu and %u",
+                    "the disk has %llu and %u. Its largest files: %s. Move lines of [Setup Disk%d] to a later disk "
+                    "section (a new [Setup Disk%d] with Disks=%d in %s), or split a large archive into two",
                     n, static_cast<unsigned long long>(use.bytes), use.rootEntries,
-                    static_cast<unsigned long long>(kFloppyBytes), kFloppyRootEntries);
+                    static_cast<unsigned long long>(kFloppyBytes), kFloppyRootEntries, LargestFiles(n).c_str(), n,
+                    m_.disks + 1, m_.disks + 1, kManifestName);
       Say("vtmedia: disk %d: %llu of %llu bytes (%.0f%%)\n", n, static_cast<unsigned long long>(use.bytes),
           static_cast<unsigned long long>(kFloppyBytes), 100.0 * static_cast<double>(use.bytes) / kFloppyBytes);
     }
@@ -277,6 +300,8 @@ class Builder {
   // prints them, with the medium in front.
   BuildExit Check() {
     int errors = CheckOne("cd", {setup_});
+    for (const std::string& text : LauncherTargetsMissing(cd_))
+      std::printf("cd: cdmenu.exe: warning: %s (Setup=%s)\n", text.c_str(), m_.setup.c_str());
     if (m_.disks > 0) {
       std::vector<std::string> disks;
       for (int n = 1; n <= m_.disks; ++n) disks.push_back(Disk(n));
@@ -333,6 +358,7 @@ class Builder {
   std::string out_, work_;          // OUT without a trailing separator; the folder the build is made in
   std::vector<std::string> made_;  // what the build made, by name in work_
   std::set<std::string> placed_;
+  std::map<int, std::vector<std::pair<std::string, size_t>>> onDisk_;  // what Place put on each disk
 };
 
 }  // namespace

@@ -32,7 +32,8 @@ std::string Trim(const std::string& s) {
 
 // The section a [header] line opens; empty for other lines.
 std::string HeaderOf(const std::string& body) {
-  const std::string t = Trim(body);
+  std::string t = Trim(body);
+  if (t.compare(0, 3, "\xEF\xBB\xBF") == 0) t = t.substr(3);  // a byte-order mark (the checker reports it)
   if (t.size() < 2 || t[0] != '[') return std::string();
   const size_t close = t.find(']');
   return close == std::string::npos ? std::string() : t.substr(1, close - 1);

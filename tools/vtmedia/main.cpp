@@ -1,16 +1,23 @@
 // vtmedia: makes a provider's CD folder, floppy set and their images from a
 // source folder and its manifest, and refuses media that the checker finds
 // errors in.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "build_media.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace {
 
 const char kHelp[] =
     "usage: vtmedia build [--no-images] [--quiet] SOURCE OUT\n"
+    "       vtmedia try [--floppy] [--dest DIR] [--timeout SECONDS] [--keep] OUT\n"
     "       vtmedia --help | --version\n"
     "\n"
     "Makes the media described by SOURCE/vtmedia.ini:\n"
@@ -38,7 +45,28 @@ const char kHelp[] =
     "sections and keys (an unknown key is an error), and its comments (a line\n"
     "that starts with ';', or from a ';' after a blank to the end of the line).\n"
     "SOURCE and OUT must not overlap, and OUT must be new, empty or made by\n"
-    "vtmedia: the build is made beside it (OUT.vtmedia-new) and moved in whole.\n";
+    "vtmedia: the build is made beside it (OUT.vtmedia-new) and moved in whole.\n"
+    "\n"
+    "vtmedia try installs built media in a fresh Windows 95 prefix under Wine,\n"
+    "taking every default, and compares the installation with cfgcheck --plan\n"
+    "(vtmedia try --help tells more; this build of vtmedia, not the Windows one).\n";
+
+// vtmedia try is a script beside the sources (Wine, the robot, the
+// comparison); this build knows where.
+int TryMedia(char** args) {
+#if defined(VT_TRY_SCRIPT) && !defined(_WIN32)
+  std::vector<char*> line{const_cast<char*>("bash"), const_cast<char*>(VT_TRY_SCRIPT)};
+  for (char** a = args + 1; *a; ++a) line.push_back(*a);
+  line.push_back(nullptr);
+  execvp("bash", line.data());
+  std::fprintf(stderr, "vtmedia: cannot run %s: %s\n", VT_TRY_SCRIPT, std::strerror(errno));
+  return kBuildFailed;
+#else
+  (void)args;
+  std::fprintf(stderr, "vtmedia: try runs Wine and needs the build machine's vtmedia\n");
+  return kBuildUsage;
+#endif
+}
 
 int Usage(const char* text) {
   std::fprintf(stderr, "vtmedia: %s\n(vtmedia --help tells more)\n", text);
@@ -48,6 +76,8 @@ int Usage(const char* text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // try takes its own options (the script reads them).
+  if (argc > 1 && std::string(argv[1]) == "try") return TryMedia(argv + 1);
   BuildOptions options;
   std::vector<std::string> operands;
   bool more = true;
@@ -71,7 +101,7 @@ int main(int argc, char** argv) {
       operands.push_back(arg);
     }
   }
-  if (operands.empty()) return Usage("no command (build)");
+  if (operands.empty()) return Usage("no command (build or try)");
   if (operands[0] != "build") return Usage(("unknown command " + operands[0]).c_str());
   if (operands.size() != 3) return Usage("build needs SOURCE and OUT");
   options.source = operands[1];

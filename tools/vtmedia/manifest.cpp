@@ -103,8 +103,8 @@ class Reader {
 void ReadMediaSection(Reader& r, const IniSection& s, MediaManifest* m) {
   r.OnlyKeys(s, {"CD", "Setup", "Volume", "Label", "Date", "Images", "Strip"});
   int line = 0;
-  if (r.Text(s, "CD", &m->cdRoot, &line)) r.Relative(line, "CD", m->cdRoot);
-  if (r.Text(s, "Setup", &m->setup, &line) && !m->setup.empty()) r.Relative(line, "Setup", m->setup);
+  if (r.Text(s, "CD", &m->cdRoot, &line)) r.Relative(m->cdLine = line, "CD", m->cdRoot);
+  if (r.Text(s, "Setup", &m->setup, &line) && !m->setup.empty()) r.Relative(m->setupLine = line, "Setup", m->setup);
   if (r.Text(s, "Volume", &m->volume, &line)) {
     bool ok = !m->volume.empty() && m->volume.size() <= 32;
     for (char c : m->volume) ok = ok && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ' ');
@@ -170,6 +170,7 @@ void ReadFloppies(Reader& r, const IniSection& s, MediaManifest* m) {
   int line = 0;
   if (r.Text(s, "Disk1", &list, &line)) {
     m->disk1 = CommaList(list);
+    m->disk1Line = line;
     for (const std::string& f : m->disk1) r.Relative(line, "Disk1", f);
   }
   m->strip = r.Flag(s, "Strip", true);

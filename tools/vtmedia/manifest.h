@@ -25,6 +25,7 @@ struct CfgOverride {
 struct MediaManifest {
   std::string cdRoot = "cd";  // below the source folder
   std::string setup;          // below the disc's root; empty: the root itself
+  int setupLine = 0, cdLine = 0;
   std::string volume = "CDROM";
   std::string label = "CD";
   long long date = 0;  // 0: the time of the build
@@ -36,6 +37,7 @@ struct MediaManifest {
   std::string diskLabel = "Setup disk %d";
   std::string diskVolume = "DISK %d";
   std::vector<std::string> disk1;  // below the setup's folder
+  int disk1Line = 0;
   bool strip = true;  // the floppies' programs likewise
   std::vector<CfgOverride> overrides;
 };

@@ -1,7 +1,9 @@
 #include "commands.h"
 
 #include <cinttypes>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -13,6 +15,7 @@
 #include "host_files.h"
 #include "opened_archive.h"
 #include "progress.h"
+#include "verify.h"
 
 namespace {
 
@@ -26,6 +29,9 @@ std::string Date(uint64_t file_time) {
   return text;
 }
 
+// Smaller files may grow by a few bytes of code tables: not worth a word.
+constexpr uint64_t kGrowthWorthTelling = 4096;
+
 double Percent(uint64_t part, uint64_t whole) { return whole ? 100.0 * double(part) / double(whole) : 0.0; }
 
 // Compresses one file, moving the progress line on by its bytes as it goes.
@@ -33,7 +39,7 @@ bool Compress(const PackInput& file, const DclEncoderOptions& o, Progress& progr
               uint64_t bytes_before, std::vector<uint8_t>& stream, uint64_t& size) {
   OpenFile in(file.path, "rb");
   if (!in) {
-    std::fprintf(stderr, "vtpack: cannot read %s\n", file.path.c_str());
+    std::fprintf(stderr, "vtpack: cannot read %s: %s\n", file.path.c_str(), std::strerror(errno));
     return false;
   }
   FileSource source(in.get());
@@ -47,7 +53,7 @@ bool Compress(const PackInput& file, const DclEncoderOptions& o, Progress& progr
     progress.Show(files_done, bytes_before + done + n);
   }
   if (done != size || std::ferror(in.get())) {
-    std::fprintf(stderr, "vtpack: cannot read %s\n", file.path.c_str());
+    std::fprintf(stderr, "vtpack: cannot read %s: %s\n", file.path.c_str(), std::strerror(errno));
     return false;
   }
   encoder.Finish();
@@ -122,13 +128,19 @@ int CreateArchive(const CreateOptions& options, const std::string& archive, cons
     std::vector<uint8_t> stream;
     if (!GetFileTime(in.path, &time)) {
       progress.Clear();
-      std::fprintf(stderr, "vtpack: cannot read %s\n", in.path.c_str());
+      std::fprintf(stderr, "vtpack: cannot read %s: %s\n", in.path.c_str(), std::strerror(errno));
       return kExitFailed;
     }
     if (!Compress(in, options.encoder, progress, writer.size(), total_in, stream, size)) return kExitFailed;
     progress.Clear();
     std::printf("  %-40s %10" PRIu64 " -> %10zu  %5.1f%%\n", in.name.c_str(), size, stream.size(),
                 Percent(stream.size(), size));
+    // Implode has no stored form: data that does not compress (packed or
+    // random already) comes out larger.
+    if (stream.size() > size && size >= kGrowthWorthTelling)
+      std::printf("vtpack: warning: %s grew by %.1f%% when packed (%" PRIu64 " -> %zu bytes): it is compressed or "
+                  "random data already; it takes less room as a plain file, copied (kind 1)\n",
+                  in.name.c_str(), Percent(stream.size(), size) - 100.0, size, stream.size());
     total_in += size;
     total_out += stream.size();
     if (!writer.Add(in.name, time, std::move(stream))) {
@@ -141,10 +153,11 @@ int CreateArchive(const CreateOptions& options, const std::string& archive, cons
   OpenFile out(archive, "wb");
   FileSink sink(out.get());
   if (!out || !writer.WriteTo(sink) || !out.Close()) {
-    std::fprintf(stderr, "vtpack: cannot write %s\n", archive.c_str());
+    std::fprintf(stderr, "vtpack: cannot write %s: %s\n", archive.c_str(), std::strerror(errno));
     std::remove(archive.c_str());
     return kExitFailed;
   }
+  if (int r = VerifyArchive(archive, inputs)) return r;
   std::printf("%s: %zu files, %" PRIu64 " -> %" PRIu64 " bytes\n", archive.c_str(), writer.size(), total_in,
               total_out);
   return kExitOk;

@@ -1,6 +1,8 @@
 #include "create_inputs.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "core/archive/entry_name.h"
 #include "duplicates.h"
@@ -36,7 +38,7 @@ class Gatherer {
     in.path = path;
     if (!EntryNameFor(path, paths_, in.name)) return kExitUsage;
     if (!GetFileSize(path, &in.size)) {
-      std::fprintf(stderr, "vtpack: cannot read %s\n", path.c_str());
+      std::fprintf(stderr, "vtpack: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
       return kExitFailed;
     }
     std::string earlier;
@@ -61,7 +63,7 @@ class Gatherer {
     }
     std::vector<std::string> names;
     if (!ListFolder(path, names)) {
-      std::fprintf(stderr, "vtpack: cannot read the folder %s\n", path.c_str());
+      std::fprintf(stderr, "vtpack: cannot read the folder %s: %s\n", path.c_str(), std::strerror(errno));
       return kExitFailed;
     }
     for (const std::string& name : names)

@@ -1,6 +1,8 @@
 // extract: every entry, or the named ones, into a folder; files already
 // there are left alone unless --overwrite says otherwise.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "commands.h"
@@ -49,14 +51,14 @@ int ExtractOne(OpenedArchive& a, const ArchiveEntry& e, const std::string& direc
   }
   OpenFile out(MakeDirectories(dir) ? path : std::string(), "wb");
   if (!out) {
-    std::fprintf(stderr, "vtpack: cannot create %s\n", path.c_str());
+    std::fprintf(stderr, "vtpack: cannot create %s: %s\n", path.c_str(), std::strerror(errno));
     return kExitFailed;
   }
   FileSink sink(out.get());
   const unsigned r = DecodeEntry(*a.source, e.data_start, e.data_end, sink, work);
   const bool closed = out.Close();
   if (!closed) {
-    std::fprintf(stderr, "vtpack: cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "vtpack: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
     return kExitFailed;
   }
   if (r != DCL_OK) {
@@ -80,7 +82,7 @@ int ExtractArchiveTo(const ExtractOptions& options, const std::string& archive, 
   std::vector<const ArchiveEntry*> chosen;
   if (!Select(a, archive, entries, chosen)) return kExitUsage;
   if (!MakeDirectories(directory)) {
-    std::fprintf(stderr, "vtpack: cannot create %s\n", directory.c_str());
+    std::fprintf(stderr, "vtpack: cannot create %s: %s\n", directory.c_str(), std::strerror(errno));
     return kExitFailed;
   }
   uint64_t all_bytes = 0;

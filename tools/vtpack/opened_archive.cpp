@@ -1,6 +1,8 @@
 #include "opened_archive.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "commands.h"
 #include "core/dcl/dcl_decode.h"
@@ -8,7 +10,7 @@
 
 OpenedArchive::OpenedArchive(const std::string& path) : file(path, "rb") {
   if (!file) {
-    std::fprintf(stderr, "vtpack: cannot open %s\n", path.c_str());
+    std::fprintf(stderr, "vtpack: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
     return;
   }
   source.reset(new FileSource(file.get()));

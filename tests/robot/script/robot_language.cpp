@@ -51,6 +51,11 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
       {"expect-visible", {{K::Id, "ID"}}, "the control is shown (its window and every parent visible)"},
       {"expect-hidden", {{K::Id, "ID"}}, "the control is hidden"},
       {"dump", {}, "print the current window's controls: class, id, text, rectangle"},
+      {"answer-all", {{K::Text, "DESTINATION"}, {K::Millis, "MS"}},
+       "for MS milliseconds, answer every dialog and box as a user who takes what is offered: the destination "
+       "page gets DESTINATION, a disk prompt prints SCREENSHOT insert_diskN and waits as screenshot-mark does, "
+       "any other window gets its default button unless that is Cancel, No or Quit (then Yes or OK); each answer "
+       "is printed as ANSWER lines; the file answer-all.stop in the working folder ends it early"},
   };
   return commands;
 }
