@@ -88,6 +88,16 @@ class Walker {
       Run(*s, 0);
     }
     if (n == 1) Add(0, Severity::kError, "no [Setup Disk1] section: the setup installs nothing");
+    // The setup reads setup.ini from the drive after the last disk section
+    // and asks for no disk after it but the Software section's.
+    const int sections = n - 1;
+    if (!needs_ && !plan_ && sections > 0 && IsFloppySet(media_) && media_.DiskCount() > sections)
+      Add(0, Severity::kError,
+          "the set has " + std::to_string(media_.DiskCount()) + " disks, but setup.cfg has " +
+              std::to_string(sections) + " disk section" + (sections == 1 ? "" : "s") +
+              ": the setup reads setup.ini from disk " + std::to_string(sections) +
+              ", after its last disk section, so the last disk's setup.ini is never read (as many disks as disk "
+              "sections: Disks= in vtmedia.ini)");
     // A disk section after a gap is never run.
     for (const IniSection& s : cfg_.sections()) {
       int k = 0;
@@ -561,6 +571,14 @@ std::vector<Finding> CheckMedia(const MediaView& media) {
   Walker walker(media, cfg, out);
   walker.Disks();
   walker.Software(softwareDisk, softwareDiskLine);
+  // After the registration the setup always asks for the SoftwareDisk's
+  // label, QRM.D00 (the CD) when it is 0.
+  if (softwareDisk == 0 && IsFloppySet(media))
+    out.push_back({kCfg, softwareDiskLine, Severity::kError,
+                   std::string(softwareDiskLine ? "SoftwareDisk=0" : "SoftwareDisk is not set (0)") +
+                       " on a floppy set: after the registration the setup asks for the Vantora CD, and a floppy "
+                       "user's installation never finishes; set it to the disk of the additional software, or the "
+                       "last disk (in vtmedia.ini: Misc.SoftwareDisk=N in [Floppy setup.cfg])"});
   CheckMultimedia(media, cfg, out);
   FreeSpace(media, cfg, out);
   CheckSetupIni(media, out);

@@ -287,7 +287,7 @@ TEST(MediaCheck, FloppySetLooksOnTheRightDisk) {
   MemoryMedia m(2);
   m.Put(1, "setup.cfg",
         "[Setup Disk1]\none.txt=1,{SRC_DIR},{MAIN_DIR}\n[Setup Disk2]\ntwo.txt=1,{SRC_DIR},{MAIN_DIR}\n"
-        "one.txt=1,{SRC_DIR},{MAIN_DIR}\n");
+        "one.txt=1,{SRC_DIR},{MAIN_DIR}\n[Misc]\nSoftwareDisk=2\n");
   m.Put(1, "one.txt", "1");
   m.Put(2, "two.txt", "2");
   m.Put(2, "setup.ini", kIni);
@@ -297,10 +297,26 @@ TEST(MediaCheck, FloppySetLooksOnTheRightDisk) {
                           "setup.cfg:5: error: File one.txt could not be found on disk 2 (it is on disk 1)"}));
   // A disk section beyond the set.
   m.Put(2, "qrm.d02", "2");
-  m.Put(1, "setup.cfg", "[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk2]\nx=9,{MAIN_DIR}\n[Setup Disk3]\nx=9,{MAIN_DIR}\n");
+  m.Put(1, "setup.cfg",
+        "[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk2]\nx=9,{MAIN_DIR}\n[Setup Disk3]\nx=9,{MAIN_DIR}\n"
+        "[Misc]\nSoftwareDisk=2\n");
   EXPECT_EQ(Lines(m), std::vector<std::string>{
                           "setup.cfg:5: error: [Setup Disk3] runs from disk 3, but the set has 2 disks: the setup "
                           "would ask for a disk that does not exist (more disks, or fewer disk sections)"});
+  // More disks than disk sections (Disks=2 with one section): setup.ini
+  // on disk 2 is never read.
+  m.Put(1, "setup.cfg", "[Setup Disk1]\nx=9,{MAIN_DIR}\n[Misc]\nSoftwareDisk=1\n");
+  EXPECT_EQ(Lines(m), std::vector<std::string>{
+                          "setup.cfg: error: the set has 2 disks, but setup.cfg has 1 disk section: the setup reads "
+                          "setup.ini from disk 1, after its last disk section, so the last disk's setup.ini is never "
+                          "read (as many disks as disk sections: Disks= in vtmedia.ini)"});
+  // No SoftwareDisk on floppies: the setup asks for the CD after the registration.
+  m.Put(1, "setup.cfg", "[Setup Disk1]\nx=9,{MAIN_DIR}\n[Setup Disk2]\nx=9,{MAIN_DIR}\n");
+  EXPECT_EQ(Lines(m), std::vector<std::string>{
+                          "setup.cfg: error: SoftwareDisk is not set (0) on a floppy set: after the registration the "
+                          "setup asks for the Vantora CD, and a floppy user's installation never finishes; set it to "
+                          "the disk of the additional software, or the last disk (in vtmedia.ini: Misc.SoftwareDisk=N "
+                          "in [Floppy setup.cfg])"});
 
   // A set of one floppy (Disks=1) with two disk sections and the software
   // on disk 2; a CD may run them all from the one disc.
