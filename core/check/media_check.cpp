@@ -230,6 +230,18 @@ class Walker {
         if (!problem.empty()) Illegal(l, problem);
         return;
       }
+      case VTCFG_DELETE: {
+        // What an earlier line installed there is gone again.
+        const std::string gone = Placed(arguments, key);
+        installed_.erase(gone);
+        if (plan_)
+          plan_->items.erase(std::remove_if(plan_->items.begin(), plan_->items.end(),
+                                            [&](const PlanItem& i) {
+                                              return i.kind == PlanItem::kFile && Upper(i.path) == gone;
+                                            }),
+                             plan_->items.end());
+        return;
+      }
       case VTCFG_CREATEDIR:
         // The setup creates the folder the fields name; with none it fails.
         if (TrimBlanks(arguments).empty()) return Illegal(l, "no directory to create (KEY=9,FOLDER)");
@@ -257,8 +269,11 @@ class Walker {
   std::string Placed(const std::string& dir, const std::string& name) const {
     std::string out = Joined(dir, name);
     if (name.empty() && (out.empty() || out.back() != '\\')) out += '\\';
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
+    return Upper(out);
+  }
+  static std::string Upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
   }
 
   void Plan(const IniLine& l, PlanItem::Kind kind, const std::string& path, const std::string& detail = "",

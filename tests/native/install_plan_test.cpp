@@ -51,20 +51,20 @@ TEST(InstallPlan, EachKindOfLineWithItsPlaceSizeAndDisk) {
       "Folder=9,{MAIN_DIR}\\Mail\n"                                // 5
       "Dialer.exe /quick=5,Quick,{MAIN_DIR}\\bin,{PROGRAMS}\\Client\n"  // 6
       "broken=1\n"                                                 // 7: no comma, left out
+      "b.txt=7,{MAIN_DIR}\\DOC\n"                                 // 8: deletes line 3's b.txt
       "[Software]\n"
-      "Tools=4,0{SRC_DIR}\\bin\\client.exe /tools\n");             // 9
+      "Tools=4,0{SRC_DIR}\\bin\\client.exe /tools\n");             // 10
   const std::vector<std::string> plan = Formatted(PlanInstallation(m));
   const std::vector<std::string> expected = {
       "file\t3000\tdisk 1\tc:\\Corvane\\bin\\Dialer.exe\t\tsetup.cfg:2",
       "file\t5000\tdisk 1\tc:\\Corvane\\doc\\help\\a.txt\t\tsetup.cfg:3",
-      "file\t3\tdisk 1\tc:\\Corvane\\doc\\b.txt\t\tsetup.cfg:3",
       "registry\t\tdisk 1\tHKEY_CURRENT_USER\\Software\\Client\tDir=\"c:\\Corvane\\bin\"\tsetup.cfg:4",
       "registry\t\tdisk 1\tHKEY_CURRENT_USER\\Software\\Client\t@=\"default\"\tsetup.cfg:4",
       "registry\t\tdisk 1\tHKEY_CURRENT_USER\\Software\\Client\tCount=dword:00000002\tsetup.cfg:4",
       "registry\t\tdisk 1\tHKEY_CURRENT_USER\\Software\\Client\tLong=hex:01,02,03\tsetup.cfg:4",
       "folder\t\tdisk 1\tc:\\Corvane\\Mail\t\tsetup.cfg:5",
       "shortcut\t\tdisk 1\tC:\\WINDOWS\\Start Menu\\Programs\\Client\\Quick.lnk\tc:\\Corvane\\bin\\Dialer.exe\tsetup.cfg:6",
-      "program\t\tdisk 1\t<media>\\bin\\client.exe /tools\t\tsetup.cfg:9 software",
+      "program\t\tdisk 1\t<media>\\bin\\client.exe /tools\t\tsetup.cfg:10 software",
   };
   EXPECT_EQ(plan, expected);
 }

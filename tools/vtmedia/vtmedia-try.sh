@@ -73,14 +73,17 @@ else
 fi
 
 VT_BUILD=${VT_BUILD:-$root/build/$("$root/scripts/wine-mode.sh" --tree)}
-cfgcheck=${VT_CFGCHECK:-$root/build/native/tools/cfgcheck/cfgcheck}
-[ -x "$cfgcheck" ] || { echo "vtmedia try: no $cfgcheck (make build)" >&2; exit 3; }
+# The checker that makes the plan: the build machine's, from either native tree.
+cfgcheck=${VT_CFGCHECK:-}
+for tree in native native-asan; do
+  [ -n "$cfgcheck" ] || [ ! -x "$root/build/$tree/tools/cfgcheck/cfgcheck" ] || cfgcheck=$root/build/$tree/tools/cfgcheck/cfgcheck
+done
+[ -x "$cfgcheck" ] || { echo "vtmedia try: no cfgcheck in build/native (make build)" >&2; exit 3; }
 [ -f "$VT_BUILD/tests/robot/vtrobot.exe" ] || { echo "vtmedia try: no robot in $VT_BUILD (make build)" >&2; exit 3; }
 export VT_BUILD
 source "$root/tests/wine/robot.sh" || exit 3
 name=try-cd
 [ $floppy -eq 1 ] && name=try-floppy
-[ $keep -eq 1 ] && export VT_KEEP_PREFIXES=1
 vt_e2e_begin "$name" || { echo "vtmedia try: Wine cannot run here" >&2; exit 3; }
 report=$PWD
 
@@ -118,76 +121,20 @@ for pair in "START_MENU:Start Menu" "PROGRAMS:Programs" "DESKTOP:Desktop" "START
   value=$(vt_reg_query "$shell" "${pair#*:}") && tokens+=(--token "{${pair%%:*}}=$value")
 done
 windows=$(wine cmd /c echo %windir% 2>/dev/null | tr -d '\r')
-[ -n "$windows" ] && tokens+=(--token "{WINDOWS}=$windows" --token "{SYSTEM}=$windows\\system")
-"$cfgcheck" --quiet --plan --main-dir "$dest" "${tokens[@]}" "${disks[@]}" >plan.txt
-
-# c:\x\y -> the file in the prefix, each part found in any case, as Windows
-# finds it.
-host_path() {
-  local path=$1 dir part found
-  [[ ${path:1:1} == : ]] || return 1
-  dir=$WINEPREFIX/dosdevices/${path:0:1}:
-  dir=${dir,,}
-  IFS='\' read -r -a parts <<<"${path:3}"
-  for part in "${parts[@]}"; do
-    [ -n "$part" ] || continue
-    found=$(find "$dir/" -maxdepth 1 -mindepth 1 -iname "$part" -print -quit 2>/dev/null)
-    [ -n "$found" ] || return 1
-    dir=$found
-  done
-  echo "$dir"
-}
-
-# A registry value as reg query shows it, in the plan's form: strings
-# quoted, numbers dword:XXXXXXXX.
-reg_value() {
-  local key=$1 name=$2 line
-  [ "$name" = @ ] && line=$(wine reg query "$key" /ve 2>/dev/null | tr -d '\r' | grep -m1 'REG_') ||
-    line=$(wine reg query "$key" /v "$name" 2>/dev/null | tr -d '\r' | grep -m1 'REG_')
-  [ -n "$line" ] || return 1
-  local type data
-  type=$(echo "$line" | grep -o 'REG_[A-Z_]*' | head -1)
-  data=${line#*"$type"}
-  data=${data#"${data%%[! ]*}"}
-  case $type in
-    REG_DWORD) printf 'dword:%08x\n' "$data" ;;
-    REG_SZ | REG_EXPAND_SZ) echo "\"$data\"" ;;
-    *) echo "$type:$data" ;;
-  esac
-}
-
-ok=0 bad=0
-say_ok() { ok=$((ok + 1)); printf '  ok        %s\n' "$1"; }
-say_bad() { bad=$((bad + 1)); printf '  DIFFERS   %s\n' "$1"; }
-echo "vtmedia try: the installation against the plan ($report/plan.txt)"
-while IFS=$'\t' read -r kind size disk path detail where; do
-  [ "$kind" = total ] && continue
-  # A Software item not offered as picked is not installed by a taker of defaults.
-  [[ $where == *" software" ]] && { printf '  (not picked) %s %s\n' "$kind" "$path"; continue; }
-  case $kind in
-    file)
-      host=$(host_path "$path") || { say_bad "file $path is missing ($where)"; continue; }
-      got=$(stat -c %s "$host")
-      [ "$got" = "$size" ] && say_ok "file $path ($size bytes)" ||
-        say_bad "file $path has $got bytes, the plan $size ($where)" ;;
-    folder)
-      host=$(host_path "$path") && [ -d "$host" ] && say_ok "folder $path" || say_bad "folder $path is missing ($where)" ;;
-    shortcut)
-      host=$(host_path "$path") && say_ok "shortcut $path" || say_bad "shortcut $path is missing ($where)" ;;
-    registry)
-      value=$(reg_value "$path" "${detail%%=*}") || { say_bad "registry $path ${detail%%=*} is missing ($where)"; continue; }
-      [ "${detail%%=*}=$value" = "$detail" ] && say_ok "registry $path $detail" ||
-        say_bad "registry $path ${detail%%=*} is $value, the plan ${detail#*=} ($where)" ;;
-    program) printf '  ran?      %s (its own installer: not compared)\n' "$path" ;;
-  esac
-done <plan.txt
-
-major=$(vt_reg_query 'HKCU\Software\CorvaneNetwork\Vantora\Status' Major || echo missing)
-if [ "$major" != missing ] && [ $(( (major >> 16) == 10 && (major & 2) )) -ne 0 ]; then
-  say_ok "status record: Major=$major (installed; the next run offers the maintenance choice)"
-else
-  say_bad "status record: Major=$major, not a finished installation (step 10, installed)"
+if [ -n "$windows" ]; then
+  system=$windows\\system
+  [ -d "$(vt_drive_c)/windows/system32" ] && system=$windows\\system32  # where Wine keeps it
+  tokens+=(--token "{WINDOWS}=$windows" --token "{SYSTEM}=$system")
 fi
+# The plan's lines alone (the checker's summary follows them).
+"$cfgcheck" --quiet --plan --main-dir "$dest" "${tokens[@]}" "${disks[@]}" | awk -F'\t' 'NF >= 6' >plan.txt
+
+# The registry files are written when the server ends.
+vt_stop
+echo "vtmedia try: the installation against the plan ($report/plan.txt)"
+bash "$root/tools/vtmedia/try-compare.sh" plan.txt "$WINEPREFIX" | tee report.txt
+matched=${PIPESTATUS[0]}
 [ -s setup-log.txt ] && echo "  the setup's log: $report/setup-log.txt ($(wc -l <setup-log.txt) lines)"
-echo "vtmedia try: $ok as planned, $bad different"
-[ $bad -eq 0 ]
+# The prefix goes whatever the result (it weighs some 600 MB), unless kept.
+[ $keep -eq 1 ] && echo "vtmedia try: the prefix stays in $WINEPREFIX" || vt_drop_prefixes
+exit "$matched"
