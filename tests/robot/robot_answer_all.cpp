@@ -64,6 +64,28 @@ void AwaitDisk(Robot& robot, int disk) {
   FindRobotHandler("screenshot-mark")(robot, mark);
 }
 
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
+  if (ClassNameOf(child) == "Static") *reinterpret_cast<std::string*>(param) += TextOf(child) + "|";
+  return TRUE;
+}
+
+// What the window asks: its caption and texts. The same question asked
+// again and again (a file the setup keeps looking for, say) is one a user
+// would give up on.
+std::string Question(HWND dialog) {
+  std::string texts = Describe(dialog) + "|";
+  EnumChildWindows(dialog, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+HWND GiveUpButton(HWND dialog) {
+  for (long id : {IDCANCEL, IDNO}) {
+    HWND b = FindControl(dialog, id);
+    if (b && IsButton(b) && IsWindowVisible(b) && IsWindowEnabled(b)) return b;
+  }
+  return nullptr;
+}
+
 void Report(HWND dialog, HWND button) {
   HWND text = FindControl(dialog, 0xFFFF);
   std::string said = text ? TextOf(text) : std::string();
@@ -80,6 +102,7 @@ void AnswerAll(Robot& robot, const RobotStep& step) {
   const std::string& destination = step.args[0].text;
   const DWORD end = GetTickCount() + static_cast<DWORD>(step.args[1].number);
   std::map<HWND, Seen> seen;
+  std::map<std::string, int> asked;  // by Question
   // The caller ends it early with the file answer-all.stop in the working folder.
   DeleteFileA(kStopFile);
   while (static_cast<long>(end - GetTickCount()) > 0 && GetFileAttributesA(kStopFile) == INVALID_FILE_ATTRIBUTES) {
@@ -90,6 +113,12 @@ void AnswerAll(Robot& robot, const RobotStep& step) {
       if (s.tries >= kTries || (s.tries > 0 && GetTickCount() - s.answeredAt < kAgainMs)) continue;
       HWND button = ChosenButton(dialog);
       if (!button) continue;
+      if (s.tries == 0 && ++asked[Question(dialog)] > kTries) {
+        if (HWND giveUp = GiveUpButton(dialog)) {
+          std::printf("ANSWER %s asked %d times: given up\n", Describe(dialog).c_str(), kTries);
+          button = giveUp;
+        }
+      }
       if (s.tries == 0 && FindControl(dialog, kRequiredSpace)) {
         HWND edit = FindControl(dialog, kDestinationEdit);
         if (edit) SetTextOf(edit, destination);

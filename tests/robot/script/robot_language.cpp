@@ -54,7 +54,8 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
       {"answer-all", {{K::Text, "DESTINATION"}, {K::Millis, "MS"}},
        "for MS milliseconds, answer every dialog and box as a user who takes what is offered: the destination "
        "page gets DESTINATION, a disk prompt prints SCREENSHOT insert_diskN and waits as screenshot-mark does, "
-       "any other window gets its default button unless that is Cancel, No or Quit (then Yes or OK); each answer "
+       "any other window gets its default button unless that is Cancel, No or Quit (then Yes or OK), and the same "
+       "question asked more than 5 times gets Cancel or No; each answer "
        "is printed as ANSWER lines; the file answer-all.stop in the working folder ends it early"},
   };
   return commands;
