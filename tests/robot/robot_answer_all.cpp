@@ -103,6 +103,7 @@ void AnswerAll(Robot& robot, const RobotStep& step) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(step.args[1].number);
   std::map<HWND, Seen> seen;
   std::map<std::string, int> asked;  // by Question
+  HWND stuck = nullptr;
   // The caller ends it early with the file answer-all.stop in the working folder.
   DeleteFileA(kStopFile);
   while (static_cast<long>(end - GetTickCount()) > 0 && GetFileAttributesA(kStopFile) == INVALID_FILE_ATTRIBUTES) {
@@ -127,8 +128,12 @@ void AnswerAll(Robot& robot, const RobotStep& step) {
       Report(dialog, button);
       PressControl(button);
       s.answeredAt = GetTickCount();
-      if (++s.tries == kTries) std::printf("ANSWER %s stays after %d answers; left alone\n", Describe(dialog).c_str(), kTries);
+      if (++s.tries == kTries) stuck = dialog;
     }
+    // A window that the answers do not move on (a destination the setup
+    // refuses, say) leaves the installation stuck: that ends the step.
+    if (stuck && IsWindow(stuck) && IsWindowVisible(stuck) && GetTickCount() - seen[stuck].answeredAt >= kAgainMs)
+      Robot::Fail(Describe(stuck) + " stays after " + std::to_string(kTries) + " answers: the installation is stuck");
     Sleep(kPollMs);
   }
 }

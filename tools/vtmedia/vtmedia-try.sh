@@ -15,6 +15,8 @@ E:, the setup started from the folder that holds setup.cfg), or with
 when the setup asks for it). Nobody needs to be at the screen: every dialog
 and box gets the answer a user who takes what is offered would give, and
 the destination page gets DIR (default c:\Corvane). Each answer is printed.
+A question asked more than five times gets Cancel, and a window that five
+answers do not move on ends the try: the installation is stuck.
 
 Then it compares the installation with the plan of cfgcheck --plan, made
 with the prefix's own folders: every file of the disk sections (and of the
@@ -25,7 +27,8 @@ Programs that lines run are listed, not compared: what they install is
 theirs.
 
   --floppy          the floppy set instead of the CD
-  --dest DIR        the destination the user types (default c:\Corvane)
+  --dest DIR        the destination the user types (default c:\Corvane); a
+                    drive other than C: is made for it, empty
   --timeout SECONDS how long the installation may take (default 600)
   --keep            keep the Wine prefix for a look (it is removed otherwise)
 
@@ -97,6 +100,12 @@ if [ $floppy -eq 1 ]; then
 else
   vt_drive e: "$out/cd" cdrom
 fi
+# A destination on another drive than C: gets an empty hard disk of its own.
+letter=${dest:0:1}
+if [ "${letter,,}" != c ]; then
+  mkdir -p "drive_${letter,,}"
+  vt_drive "${letter,,}:" "drive_${letter,,}" hd
+fi
 wine reg add 'HKCU\Software\QRM_internal' /v VTLog /t REG_DWORD /d 1 /f >/dev/null 2>&1
 vt_start
 
@@ -107,7 +116,14 @@ vt_bg "$setup_exe"
 setup_pid=$VT_BG_PID
 vt_robot try.scn &
 robot_pid=$!
-vt_wait_bg "$setup_pid" "$timeout"
+# Until the setup ends, or the robot does first (the installation is stuck:
+# the setup gets a few seconds more), or the time is up.
+deadline=$((SECONDS + timeout))
+while kill -0 "$setup_pid" 2>/dev/null && kill -0 "$robot_pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
+  sleep 0.5
+done
+kill -0 "$robot_pid" 2>/dev/null || deadline=$((SECONDS + 5))
+vt_wait_bg "$setup_pid" $((deadline > SECONDS ? deadline - SECONDS : 1))
 setup_rc=$?
 touch answer-all.stop
 wait "$robot_pid" 2>/dev/null

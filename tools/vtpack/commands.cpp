@@ -133,8 +133,9 @@ int CreateArchive(const CreateOptions& options, const std::string& archive, cons
     }
     if (!Compress(in, options.encoder, progress, writer.size(), total_in, stream, size)) return kExitFailed;
     progress.Clear();
-    std::printf("  %-40s %10" PRIu64 " -> %10zu  %5.1f%%\n", in.name.c_str(), size, stream.size(),
-                Percent(stream.size(), size));
+    if (!options.quiet)
+      std::printf("  %-40s %10" PRIu64 " -> %10zu  %5.1f%%\n", in.name.c_str(), size, stream.size(),
+                  Percent(stream.size(), size));
     // Implode has no stored form: data that does not compress (packed or
     // random already) comes out larger.
     if (stream.size() > size && size >= kGrowthWorthTelling)
@@ -158,8 +159,9 @@ int CreateArchive(const CreateOptions& options, const std::string& archive, cons
     return kExitFailed;
   }
   if (int r = VerifyArchive(archive, inputs)) return r;
-  std::printf("%s: %zu files, %" PRIu64 " -> %" PRIu64 " bytes\n", archive.c_str(), writer.size(), total_in,
-              total_out);
+  if (!options.quiet)
+    std::printf("%s: %zu files, %" PRIu64 " -> %" PRIu64 " bytes\n", archive.c_str(), writer.size(), total_in,
+                total_out);
   return kExitOk;
 }
 

@@ -18,6 +18,7 @@ enum ExitCode {
 struct CreateOptions {
   bool paths = false;
   bool force = false;  // replace a file at ARCHIVE that is not a packed archive
+  bool quiet = false;  // warnings and errors only (vtmedia --quiet)
   DclEncoderOptions encoder;
 };
 

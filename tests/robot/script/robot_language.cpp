@@ -55,7 +55,8 @@ const std::vector<RobotCommandSpec>& RobotCommands() {
        "for MS milliseconds, answer every dialog and box as a user who takes what is offered: the destination "
        "page gets DESTINATION, a disk prompt prints SCREENSHOT insert_diskN and waits as screenshot-mark does, "
        "any other window gets its default button unless that is Cancel, No or Quit (then Yes or OK), and the same "
-       "question asked more than 5 times gets Cancel or No; each answer "
+       "question asked more than 5 times gets Cancel or No, and a window still up after 5 answers fails the step; "
+       "each answer "
        "is printed as ANSWER lines; the file answer-all.stop in the working folder ends it early"},
   };
   return commands;
