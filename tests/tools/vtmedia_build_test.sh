@@ -179,6 +179,14 @@ expect 2 "a source without a manifest" "$vtmedia" build "$work/nothing" out
 contains all.txt "no manifest"
 expect 2 "try without media" "$vtmedia" try "$work/nothing"
 
+echo "== a set of one floppy =="
+make_source
+sed -i '/^\[Setup Disk2\]/,/^\[Software\]/{/^\[Software\]/!d}' src/cd/Acme/setup.cfg
+sed -i 's/^Disks=3$/Disks=1/; s/^Misc.SoftwareDisk=3$/Misc.SoftwareDisk=1/' src/vtmedia.ini
+expect 0 "one floppy" build --no-images src one
+contains out.txt "vtmedia: checked the floppy: 0 errors, 0 warnings"  # not taken for a CD's folder
+check "its one disk" test -f one/floppy/disk1/qrm.d01 -a -f one/floppy/disk1/setup.ini -a ! -e one/floppy/disk2
+
 echo "== the launcher's folders =="
 make_source
 printf 'MZ menu\n' >src/cd/cdmenu.exe

@@ -23,7 +23,8 @@ void Write(const std::string& path, const std::string& bytes) {
 class VerifyArchiveTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = ::testing::TempDir();
+    // A file name of each test's own: ctest runs the tests side by side.
+    dir_ = ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-";
     archive_ = dir_ + "verify.z";
     content_ = std::string(20000, 'v') + "the end";
     ArchiveWriter writer(false);

@@ -1,5 +1,5 @@
-// What the progress dialog costs: the same installation (a few hundred
-// copies and an archive of a few thousand entries) behind the dialog with
+// What the progress dialog costs: the same installation (two hundred
+// copies and an archive of a thousand entries) behind the dialog with
 // its worker, run directly with no dialog, and the same files copied
 // plainly. The figures are printed; the dialog may not make it noticeably
 // slower.
@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int kCopies = 400;
-constexpr int kEntries = 2000;
+constexpr int kCopies = 200;
+constexpr int kEntries = 1000;
 
 // Builds a CD with one disk section: the copies, then the archive.
 void MakeCd(const ScratchDir& dir) {
