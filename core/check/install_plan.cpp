@@ -67,7 +67,7 @@ bool SplitValueLine(const std::string& line, std::string* name, std::string* val
 
 }  // namespace
 
-void PlanRegistryValues(const std::string& regText, int disk, int line, bool software, InstallPlan& plan) {
+void PlanRegistryValues(const std::string& regText, const PlanItem& line, InstallPlan& plan) {
   std::string key, pending;
   const std::vector<std::string> lines = SplitRegFileLines(regText);
   for (size_t i = 1; i < lines.size(); ++i) {  // the first line is the header
@@ -85,13 +85,10 @@ void PlanRegistryValues(const std::string& regText, int disk, int line, bool sof
     }
     std::string name, value;
     if (key.empty() || key[0] == '-' || !SplitValueLine(text, &name, &value)) continue;
-    PlanItem item;
+    PlanItem item = line;
     item.kind = PlanItem::kRegistry;
     item.path = key;
     item.detail = name + "=" + value;
-    item.disk = disk;
-    item.line = line;
-    item.software = software;
     plan.items.push_back(item);
   }
 }

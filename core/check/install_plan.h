@@ -52,8 +52,9 @@ InstallPlan PlanInstallation(const MediaView& media, const std::string& mainDir 
 void SetWindows95Tokens(TokenTable& tokens, const std::string& mainDir);
 
 // Adds the registry values of a rewritten registry file (REGEDIT4 text)
-// to `plan`, one item a value, each with its key.
-void PlanRegistryValues(const std::string& regText, int disk, int line, bool software, InstallPlan& plan);
+// to `plan`, one item a value: `line` (its disk, line and Software marks)
+// with the key as path and NAME=VALUE as detail.
+void PlanRegistryValues(const std::string& regText, const PlanItem& line, InstallPlan& plan);
 
 // The plan as lines of tab-separated fields, for people and scripts:
 //   file <TAB> SIZE <TAB> disk N <TAB> PATH <TAB> <TAB> setup.cfg:LINE

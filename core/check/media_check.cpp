@@ -276,17 +276,22 @@ class Walker {
     return s;
   }
 
-  void Plan(const IniLine& l, PlanItem::Kind kind, const std::string& path, const std::string& detail = "",
-            uint64_t size = 0) {
+  // An item of the line `l`, with its disk and Software marks.
+  PlanItem ItemOf(const IniLine& l) const {
     PlanItem item;
-    item.kind = kind;
-    item.path = path;
-    item.detail = detail;
-    item.size = size;
     item.disk = disk_;
     item.line = l.line;
     item.software = software_;
     item.picked = software_ && picked_;
+    return item;
+  }
+  void Plan(const IniLine& l, PlanItem::Kind kind, const std::string& path, const std::string& detail = "",
+            uint64_t size = 0) {
+    PlanItem item = ItemOf(l);
+    item.kind = kind;
+    item.path = path;
+    item.detail = detail;
+    item.size = size;
     plan_->items.push_back(item);
   }
   void PlanCopy(const IniLine& l, const CopyArgs& a, const std::string& key) {
@@ -302,9 +307,7 @@ class Walker {
     std::vector<uint8_t> bytes;
     if (!MediaPathOf(dir, TrimBlanks(name), &path) || !media_.Read(disk_, path, &bytes)) return;
     const std::string text = RewriteRegFile(std::string(bytes.begin(), bytes.end()), tokens_.Snapshot());
-    const size_t first = plan_->items.size();
-    PlanRegistryValues(text, disk_, l.line, software_, *plan_);
-    for (size_t i = first; i < plan_->items.size(); ++i) plan_->items[i].picked = software_ && picked_;
+    PlanRegistryValues(text, ItemOf(l), *plan_);
   }
   void Installs(const std::string& dir, const std::string& name) { installed_.insert(Placed(dir, name)); }
 

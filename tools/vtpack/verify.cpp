@@ -46,29 +46,36 @@ class ComparingSink : public ByteSink {
   uint64_t at_ = 0;
 };
 
-int Failed(const std::string& archive, const std::string& why) {
-  std::fprintf(stderr, "vtpack: %s does not give back its files: %s; it was removed\n", archive.c_str(), why.c_str());
-  std::remove(archive.c_str());
-  return kExitFailed;
+}  // namespace
+
+namespace {
+
+// Why the archive does not give back its files; empty when it does. The
+// archive is closed again when this returns, so that it can be removed.
+std::string Difference(const std::string& archive, const std::vector<PackInput>& inputs) {
+  OpenedArchive a(archive);
+  if (!a.ok() || !a.ReadTable()) return "it cannot be read back";
+  if (a.entries.size() != inputs.size()) return "it holds another number of entries";
+  std::unique_ptr<DclWorkArea> work(new DclWorkArea());
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    const ArchiveEntry& e = a.entries[i];
+    OpenFile original(inputs[i].path, "rb");
+    if (!original) return "cannot read " + inputs[i].path + " again: " + std::strerror(errno);
+    ComparingSink compare(original.get());
+    const unsigned r = DecodeEntry(*a.source, e.data_start, e.data_end, compare, work.get());
+    if (r != DCL_OK) return "entry " + e.name + " does not decode (" + ResultText(r) + ")";
+    if (!compare.Same())
+      return "entry " + e.name + " differs from " + inputs[i].path + " at byte " + std::to_string(compare.at());
+  }
+  return std::string();
 }
 
 }  // namespace
 
 int VerifyArchive(const std::string& archive, const std::vector<PackInput>& inputs) {
-  std::unique_ptr<OpenedArchive> a(new OpenedArchive(archive));
-  if (!a->ok() || !a->ReadTable()) return Failed(archive, "it cannot be read back");
-  if (a->entries.size() != inputs.size()) return Failed(archive, "it holds another number of entries");
-  std::unique_ptr<DclWorkArea> work(new DclWorkArea());
-  for (size_t i = 0; i < inputs.size(); ++i) {
-    const ArchiveEntry& e = a->entries[i];
-    OpenFile original(inputs[i].path, "rb");
-    if (!original) return Failed(archive, "cannot read " + inputs[i].path + " again: " + std::strerror(errno));
-    ComparingSink compare(original.get());
-    const unsigned r = DecodeEntry(*a->source, e.data_start, e.data_end, compare, work.get());
-    if (r != DCL_OK) return Failed(archive, "entry " + e.name + " does not decode (" + ResultText(r) + ")");
-    if (!compare.Same())
-      return Failed(archive, "entry " + e.name + " differs from " + inputs[i].path + " at byte " +
-                                 std::to_string(compare.at()));
-  }
-  return kExitOk;
+  const std::string why = Difference(archive, inputs);
+  if (why.empty()) return kExitOk;
+  std::fprintf(stderr, "vtpack: %s does not give back its files: %s; it was removed\n", archive.c_str(), why.c_str());
+  std::remove(archive.c_str());
+  return kExitFailed;
 }
