@@ -34,6 +34,15 @@
 constexpr const char kRecordFileName[] = "INSTALL.REC";
 constexpr const char kRecordHeader[] = "VTREC 1";
 
+// The uninstaller: the setup writes it beside the record, in {MAIN_DIR},
+// and registers it for Add/Remove Programs under this key of
+// HKEY_LOCAL_MACHINE (the one place outside the current user that
+// Windows 95 reads for that list), with these two values.
+constexpr const char kUninstallerFileName[] = "VTUNINST.EXE";
+constexpr const char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vantora";
+constexpr const char kUninstallDisplayName[] = "Vantora";
+
 enum class RecordKind : char {
   kFile = 'F',
   kFolder = 'D',
