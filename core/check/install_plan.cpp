@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/config/reg_rewrite.h"
+#include "core/config/reg_values.h"
 
 const char kDefaultMainDir[] = "c:\\Corvane";
 
@@ -27,68 +27,12 @@ void SetWindows95Tokens(TokenTable& tokens, const std::string& mainDir) {
   tokens.Set(tok::STARTUP, startMenu + "\\Programs\\StartUp");
 }
 
-namespace {
-
-std::string Trimmed(const std::string& s) {
-  const size_t b = s.find_first_not_of(" \t");
-  if (b == std::string::npos) return std::string();
-  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
-
-// `"name"=value` or `@=value`: the name without its quotes ("@" for the
-// key's default value) and the value as written. False for anything else.
-bool SplitValueLine(const std::string& line, std::string* name, std::string* value) {
-  size_t eq;
-  if (line[0] == '@') {
-    eq = line.find_first_not_of(" \t", 1);
-    *name = "@";
-  } else {
-    if (line[0] != '"') return false;
-    size_t close = 1;
-    while (close < line.size() && line[close] != '"') close += line[close] == '\\' ? 2 : 1;
-    if (close >= line.size()) return false;
-    *name = line.substr(1, close - 1);
-    eq = line.find_first_not_of(" \t", close + 1);
-  }
-  if (eq == std::string::npos || line[eq] != '=') return false;
-  *value = Trimmed(line.substr(eq + 1));
-  // A string is shown as it lands in the registry: quoted, its escapes
-  // undone (dword: and hex: values stay as written).
-  if (value->size() >= 2 && (*value)[0] == '"' && value->back() == '"') {
-    std::string plain = "\"";
-    for (size_t i = 1; i + 1 < value->size(); ++i) {
-      if ((*value)[i] == '\\' && i + 2 < value->size()) ++i;
-      plain += (*value)[i];
-    }
-    *value = plain + "\"";
-  }
-  return true;
-}
-
-}  // namespace
-
 void PlanRegistryValues(const std::string& regText, const PlanItem& line, InstallPlan& plan) {
-  std::string key, pending;
-  const std::vector<std::string> lines = SplitRegFileLines(regText);
-  for (size_t i = 1; i < lines.size(); ++i) {  // the first line is the header
-    std::string text = Trimmed(lines[i]);
-    // A value written over several lines ends each but the last with '\'.
-    if (!pending.empty()) text = pending + text, pending.clear();
-    if (!text.empty() && text.back() == '\\' && text[0] != '[') {
-      pending = text.substr(0, text.size() - 1);
-      continue;
-    }
-    if (text.empty() || text[0] == ';') continue;
-    if (text[0] == '[') {
-      key = text.substr(1, text.find(']') == std::string::npos ? std::string::npos : text.find(']') - 1);
-      continue;
-    }
-    std::string name, value;
-    if (key.empty() || key[0] == '-' || !SplitValueLine(text, &name, &value)) continue;
+  for (const RegFileValue& v : ReadRegFileValues(regText).values) {
     PlanItem item = line;
     item.kind = PlanItem::kRegistry;
-    item.path = key;
-    item.detail = name + "=" + value;
+    item.path = v.key;
+    item.detail = v.name + "=" + v.value;
     plan.items.push_back(item);
   }
 }

@@ -8,6 +8,8 @@
 #include "core/log/log_sink.h"
 #include "setup/log/setup_log.h"
 #include "setup/paths/file_paths.h"
+#include "setup/record/install_recorder.h"
+#include "setup/record/record_registry.h"
 #include "setup_app.h"
 #include "setup/status/registry.h"
 #include "setup/status/status_store.h"
@@ -24,6 +26,10 @@ BOOL CSetupVTApp::InitInstance() {
   OpenLog(DeveloperSwitch("VTLog"));
   // 5. Tokens.
   InitTokens();
+  // What the installation record must know of the registry before this
+  // run writes to it; a run after a restart adds to the record at once.
+  NoteRegistryBeforeRun();
+  ResumeRecording(m_tokens.Get(tok::MAIN_DIR));
   // 6. Splash.
   ShowStartupSplash();
   // 7. Memory.

@@ -17,6 +17,7 @@
 #include "setup/log/setup_log.h"
 #include "setup/paths/file_copy.h"
 #include "setup/paths/file_paths.h"
+#include "setup/record/install_recorder.h"
 #include "setup/app/setup_app.h"
 
 namespace {
@@ -107,6 +108,7 @@ struct Walk {
     out.Close();
     if (!partial.empty())
       if (const DWORD error = PutInPlace(partial, path)) return CreateFailed(path, entry.name, error);
+    if (style.logged) RecordFile(path);
     if (style.logged) LogPrintf(" %s - OK\n", path.c_str());
     return Outcome::kDone;
   }

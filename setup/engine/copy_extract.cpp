@@ -12,6 +12,7 @@
 #include "setup/media/file_prompt.h"
 #include "setup/paths/file_copy.h"
 #include "setup/paths/file_paths.h"
+#include "setup/record/install_recorder.h"
 
 namespace {
 
@@ -75,7 +76,10 @@ int VTCfgCopy(const std::string& key, const std::string& arguments) {
 
   for (int vanished = 0;;) {
     const DWORD error = CopyOverwriting(source, dest);
-    if (error == ERROR_SUCCESS) return VTCFG_DONE;
+    if (error == ERROR_SUCCESS) {
+      RecordFile(dest);
+      return VTCFG_DONE;
+    }
     if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
       // A read-only file, or one a running program holds open: it stays.
       if (FileExistsIn(dest, "")) {

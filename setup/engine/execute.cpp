@@ -16,6 +16,7 @@
 #include "setup/config/cfg_reader.h"
 #include "setup/dialogs/launch_watch_dlg.h"
 #include "setup/engine/executors.h"
+#include "setup/record/install_recorder.h"
 #include "setup/media/file_prompt.h"
 #include "setup/res/resource.h"
 #include "setup/status/registry.h"
@@ -137,6 +138,8 @@ int VTCfgExecute(const std::string& key, const std::string& arguments, bool quie
   std::vector<char> line(a.commandLine.begin(), a.commandLine.end());
   line.push_back('\0');
   PROCESS_INFORMATION started{};
+  // What the installer writes is its own: the record notes only that it ran.
+  RecordInstaller(a.commandLine);
   const DWORD flags = NORMAL_PRIORITY_CLASS | (watched ? 0 : DEBUG_ONLY_THIS_PROCESS);
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &start,
                       &started)) {

@@ -12,6 +12,7 @@
 #include "setup/engine/reg_file_writer.h"
 #include "setup/log/setup_log.h"
 #include "setup/paths/file_copy.h"
+#include "setup/record/record_registry.h"
 
 int VTCfgRegImport(const std::string& key, const std::string& arguments) {
   CSetupVTApp* app = VTApp();
@@ -34,6 +35,7 @@ int VTCfgRegImport(const std::string& key, const std::string& arguments) {
   }
   CRegFileWriter writer(temporary, app->m_tokens);
   writer.Rewrite();  // on failure the editor merges the file as copied
+  RecordRegFile(temporary);
   RunRegistryEditor(temporary);
   DeleteFileA(temporary.c_str());
   return VTCFG_DONE;

@@ -14,6 +14,7 @@
 #include "setup/engine/executors.h"
 #include "setup/log/setup_log.h"
 #include "setup/paths/file_paths.h"
+#include "setup/record/install_recorder.h"
 
 namespace {
 
@@ -79,5 +80,6 @@ int VTCfgShortcut(const std::string& key, const std::string& arguments) {
   }
   const bool saved = SaveLink(link, a, target, programDir, file);
   link->Release();
+  if (saved) RecordShortcut(file);
   return saved ? VTCFG_DONE : VTCFG_ERROR;
 }

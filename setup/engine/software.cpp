@@ -20,6 +20,7 @@
 #include "setup/paths/file_paths.h"
 #include "setup/res/resource.h"
 #include "setup/status/registry.h"
+#include "setup/record/install_recorder.h"
 
 namespace {
 
@@ -159,6 +160,7 @@ int CSetupVTApp::Install3pi() {
 
 int CSetupVTApp::InstallSoftware(const std::string& line) {
   LogPrintf("CSetupVTApp::InstallSoftware(...)  Processing %s\n", line.c_str());
+  StartRecording(m_tokens.Get(tok::MAIN_DIR));
   std::string key, arguments;
   const int kind = ParseCfgInstruction(line, key, arguments, m_tokens);
   if (ProgressVisible()) {

@@ -15,6 +15,8 @@
 #include "setup/media/source_media.h"
 #include "setup/paths/file_copy.h"
 #include "setup/paths/file_paths.h"
+#include "setup/record/install_recorder.h"
+#include "setup/record/uninstaller_entry.h"
 #include "setup/status/status_store.h"
 
 namespace {
@@ -40,7 +42,10 @@ int CopyFileTo(const std::string& name, const std::string& srcDir, const std::st
   AppendPath(dest, name);
   for (;;) {
     const DWORD error = CopyOverwriting(source, dest);
-    if (error == ERROR_SUCCESS) return 1;
+    if (error == ERROR_SUCCESS) {
+      RecordSelfCopy(dest);
+      return 1;
+    }
     const std::string text = "Error copying file " + name + ":\n" + GetSystemErrorText(error);
     if (error == ERROR_SHARING_VIOLATION && ignoreSharing) {
       LogPrintf("%s - Ignored\n", text.c_str());
@@ -52,7 +57,10 @@ int CopyFileTo(const std::string& name, const std::string& srcDir, const std::st
 
 int CSetupVTApp::InstallFromDisks() {
   const std::string access = GetAccessDir();
-  if (!CreatePath(m_tokens.Get(tok::MAIN_DIR)) || !CreatePath(access)) return -1;
+  const std::string mainDir = m_tokens.Get(tok::MAIN_DIR);
+  StartRecording(mainDir);
+  if (!CreatePath(mainDir) || !CreatePath(access)) return -1;
+  WriteUninstaller(mainDir);
   // The installed copy can run later without the medium (after a restart).
   const std::string run = GetRunDir();
   if (lstrcmpiA(run.c_str(), access.c_str()) != 0) {
@@ -88,5 +96,6 @@ int CSetupVTApp::InstallFromDisks() {
   } while (!m_bAbort);
   if (m_bAbort) return 0;
   CopySetupIniToRegistry();
+  RegisterUninstaller(mainDir);
   return 1;
 }

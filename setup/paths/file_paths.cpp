@@ -2,10 +2,15 @@
 
 #include <windows.h>
 
+#include "setup/record/install_recorder.h"
+
 int CreatePath(const std::string& path) {
   return ForEachPathPrefix(path, [](const std::string& dir) {
-           return CreateDirectoryA(dir.c_str(), nullptr) ||
-                  GetLastError() == ERROR_ALREADY_EXISTS;
+           if (CreateDirectoryA(dir.c_str(), nullptr)) {
+             RecordFolder(dir);
+             return true;
+           }
+           return GetLastError() == ERROR_ALREADY_EXISTS;
          })
              ? 1
              : 0;

@@ -76,3 +76,6 @@
 #define IDD_INTRO_MOVIE 148
 #define IDD_LOGO_MOVIE 149
 #define IDC_MOVIE_FRAME 1006    // where the player shows the movie
+
+// The uninstaller program (raw data), written as {MAIN_DIR}\VTUNINST.EXE.
+#define IDR_UNINSTALLER 400

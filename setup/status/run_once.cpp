@@ -4,6 +4,7 @@
 
 #include "core/config/token_table.h"
 #include "setup/app/setup_app.h"
+#include "setup/record/record_registry.h"
 #include "setup/status/registry.h"
 
 void SetRunOnce(bool enable, const char* keyword) {
@@ -13,5 +14,6 @@ void SetRunOnce(bool enable, const char* keyword) {
     if (command.find(' ') != std::string::npos) command = '"' + command + '"';
     command += std::string(" ") + (keyword ? keyword : "");
   }
+  RecordRunOnce();
   WriteRegString(HKEY_CURRENT_USER, kRunOnceKey, kRunOnceValue, command.c_str());
 }
