@@ -2,7 +2,8 @@
 # Runs the setup program on the demo CD under Wine, as Windows 95 (from
 # E:\Brightwall\setup.exe, where the disc's launcher starts it): a first
 # installation, then a maintenance run, printing the status record after
-# each. With a display and a person at it (DISPLAY set, VT_DEMO_ROBOT unset)
+# each, and last the removal by the uninstaller that Add/Remove Programs
+# lists, printing what stays. With a display and a person at it (DISPLAY set, VT_DEMO_ROBOT unset)
 # you answer the windows yourself; otherwise the UI robot does, on a virtual
 # X display, and screenshots land in build/<tree>/e2e/demo/shots.
 #
@@ -50,5 +51,13 @@ run_setup() { # WHAT SCENARIO
 
 run_setup "first installation" "$scenarios/first_install.scn"
 run_setup "maintenance run" "$scenarios/maintenance_quit.scn"
+
+echo "== removing Vantora: $VT_UNINSTALLER, as Add/Remove Programs starts it =="
+if [ "$interactive" -eq 1 ]; then vt_uninstall; else vt_uninstall "$scenarios/uninstall_plain.scn"; fi
+echo "The uninstaller ended with exit code $SETUP_RC"
+show_status "removal"
+echo "Left in C:\Corvane (what the other installers wrote): $(cd "$(vt_drive_c)/Corvane" 2>/dev/null && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
+uninstall_log=$(find "$(vt_drive_c)" -iname VTUNINST.LOG 2>/dev/null | head -n 1)
+[ -n "$uninstall_log" ] && { echo "The uninstaller's log:"; tr -d '\r' <"$uninstall_log" | sed 's/^/  /'; }
 [ "$interactive" -eq 1 ] || echo "Screenshots: $VT_SHOTS"
 exit $fail
