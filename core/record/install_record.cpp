@@ -1,6 +1,5 @@
 #include "core/record/install_record.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -27,7 +26,11 @@ bool ParseHex8(const std::string& s, uint32_t* v) {
 
 bool ParseCount(const std::string& s, uint64_t* v) {
   if (s.empty() || s.size() > 19 || s.find_first_not_of("0123456789") != std::string::npos) return false;
-  *v = std::strtoull(s.c_str(), nullptr, 10);
+  // By hand: the programs we ship have no strtoull (crt/), and the
+  // uninstaller reads the record.
+  uint64_t out = 0;
+  for (char c : s) out = out * 10 + static_cast<uint64_t>(c - '0');
+  *v = out;
   return true;
 }
 
