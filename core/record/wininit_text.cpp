@@ -1,6 +1,7 @@
 #include "core/record/wininit_text.h"
 
 #include "core/check/ini_text.h"
+#include "core/config/reg_rewrite.h"
 
 namespace {
 
@@ -32,25 +33,11 @@ bool DeletedPath(const std::string& line, std::string* path) {
   return true;
 }
 
-// The lines of `text`, whether they ended with CR LF, LF or nothing.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 std::string AddWininitDeletes(const std::string& text, const std::vector<std::string>& shortPaths) {
-  std::vector<std::string> lines = Lines(text);
+  // Read as any DOS text file: CR LF or LF, up to an end-of-file mark.
+  std::vector<std::string> lines = SplitRegFileLines(text);
   // Where the first section of that name is, and its last line that is not
   // blank: new lines go right after that, before any blank lines that part
   // it from the next section. NUL= lines of a second [rename] section count

@@ -6,17 +6,9 @@
 #include <vector>
 
 #include "core/record/uninstall_plan.h"
+#include "record_entries.h"
 
 namespace {
-
-RecordEntry Entry(RecordKind kind, const std::string& path, bool existed = false, const std::string& name = "") {
-  RecordEntry e;
-  e.kind = kind;
-  e.path = path;
-  e.existed = existed;
-  e.name = name;
-  return e;
-}
 
 RecordEntry File(const std::string& path, uint64_t size, uint32_t crc) {
   RecordEntry e = Entry(RecordKind::kFile, path);

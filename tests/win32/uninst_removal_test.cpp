@@ -9,6 +9,7 @@
 
 #include "core/record/install_record.h"
 #include "core/record/uninstall_plan.h"
+#include "../native/record_entries.h"
 #include "test_files.h"
 #include "uninst/removal_engine.h"
 #include "uninst/uninstall_ui.h"
@@ -58,14 +59,6 @@ class UninstRemoval : public ::testing::Test {
     e.path = path;
     e.size = text.size();
     e.crc = Crc32(text.data(), text.size());
-    return e;
-  }
-  static RecordEntry Entry(RecordKind kind, const std::string& path, bool existed = false, const char* name = "") {
-    RecordEntry e;
-    e.kind = kind;
-    e.path = path;
-    e.existed = existed;
-    e.name = name;
     return e;
   }
 
