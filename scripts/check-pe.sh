@@ -10,7 +10,7 @@
 #                                   setupvt.exe (which must import
 #                                   QRMGUI.dll), QRMGUI.dll and cdmenu.exe
 #                                   (which must import winmm.dll, for its
-#                                   sounds)
+#                                   sounds) and vtuninst.exe
 # Options:
 #   --arch i686|x86_64   the machine (default i686; a TREE says its own)
 #   --objdump PROG       the objdump to read headers with (default the
@@ -141,6 +141,10 @@ check_tree() {
   if [ -e "$tree/cdmenu/cdmenu.exe" ]; then
     needs=(winmm.dll) allow=()
     check_file "$tree/cdmenu/cdmenu.exe" || status=1
+  fi
+  if [ -e "$tree/uninst/vtuninst.exe" ]; then
+    needs=() allow=()
+    check_file "$tree/uninst/vtuninst.exe" || status=1
   fi
   return $status
 }
