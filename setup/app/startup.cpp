@@ -24,11 +24,12 @@ BOOL CSetupVTApp::InitInstance() {
   if (!CheckOperatingSystem() || !CheckSingleInstance()) return FALSE;
   // 4. The developer log.
   OpenLog(DeveloperSwitch("VTLog"));
+  // What the installation record must know of the registry before this
+  // run writes to it (the tokens write the source folder).
+  NoteRegistryBeforeRun();
   // 5. Tokens.
   InitTokens();
-  // What the installation record must know of the registry before this
-  // run writes to it; a run after a restart adds to the record at once.
-  NoteRegistryBeforeRun();
+  // A run after a restart adds to the record at once.
   ResumeRecording(m_tokens.Get(tok::MAIN_DIR));
   // 6. Splash.
   ShowStartupSplash();
