@@ -70,13 +70,14 @@ VT_UNINSTALLER='C:\Corvane\VTUNINST.EXE'
 # driven by the robot (no SCENARIO: by a person); SETUP_RC is its exit
 # code. Returns once the temporary copy it hands over to has ended too.
 vt_uninstall() {
+  local deadline=$((SECONDS + 600))  # a person reads the summary at leisure
   if [ -n "${1:-}" ]; then
     vt_drive_program "$1" 60 "$VT_UNINSTALLER"
+    deadline=$((SECONDS + 60))
   else
     vt_run "$VT_UNINSTALLER"
     SETUP_RC=$?
   fi
-  local deadline=$((SECONDS + 600))
   while pgrep -f -i 'vtu[0-9a-f]*\.(exe|tmp)|vtuninst' >/dev/null; do
     [ $SECONDS -lt $deadline ] || { echo "FAIL: the uninstaller's temporary copy did not end"; fail=1; break; }
     sleep 0.2
@@ -84,25 +85,5 @@ vt_uninstall() {
 }
 
 major() { vt_reg_query "$STATUS_KEY" Major || echo missing; }
-set_# The uninstaller that the demo CD's installation registers.
-VT_UNINSTALLER='C:\Corvane\VTUNINST.EXE'
-
-# vt_uninstall SCENARIO: the uninstaller as Add/Remove Programs starts it,
-# driven by the robot (no SCENARIO: by a person); SETUP_RC is its exit
-# code. Returns once the temporary copy it hands over to has ended too.
-vt_uninstall() {
-  if [ -n "${1:-}" ]; then
-    vt_drive_program "$1" 60 "$VT_UNINSTALLER"
-  else
-    vt_run "$VT_UNINSTALLER"
-    SETUP_RC=$?
-  fi
-  local deadline=$((SECONDS + 600))
-  while pgrep -f -i 'vtu[0-9a-f]*\.(exe|tmp)|vtuninst' >/dev/null; do
-    [ $SECONDS -lt $deadline ] || { echo "FAIL: the uninstaller's temporary copy did not end"; fail=1; break; }
-    sleep 0.2
-  done
-}
-
-major() { wine reg add "$STATUS_KEY" /v Major /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+set_major() { wine reg add "$STATUS_KEY" /v Major /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
 set_switch() { wine reg add 'HKCU\Software\QRM_internal' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
