@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <cstdio>
 #include <string>
 
 #include "core/record/install_record.h"
@@ -90,6 +91,27 @@ TEST_F(InstallRecording, RootNamesAndTheUninstallCommand) {
   EXPECT_EQ(SplitRootKey("HKEY_NOWHERE\\A", &sub), nullptr);
   EXPECT_EQ(UninstallCommand("c:\\Corvane\\VTUNINST.EXE"), "c:\\Corvane\\VTUNINST.EXE");
   EXPECT_EQ(UninstallCommand("c:\\Program Files\\V\\VTUNINST.EXE"), "\"c:\\Program Files\\V\\VTUNINST.EXE\"");
+}
+
+// What recording adds to an installation of many small files: each entry
+// is a read-back of the file and one append to the record.
+TEST_F(InstallRecording, WhatRecordingCostsBesideTheCopies) {
+  const std::string main = dir / "main";
+  CreatePath(main);
+  const std::string source = dir / "source.txt";
+  WriteTextFile(source, std::string(2000, 'x'));
+  constexpr int kFiles = 500;
+  DWORD start = GetTickCount();
+  for (int i = 0; i < kFiles; ++i) CopyFileA(source.c_str(), (main + "\\f" + std::to_string(i)).c_str(), FALSE);
+  const DWORD copying = GetTickCount() - start;
+  StartRecording(main);
+  start = GetTickCount();
+  for (int i = 0; i < kFiles; ++i) RecordFile(main + "\\f" + std::to_string(i));
+  const DWORD recording = GetTickCount() - start;
+  std::printf("%d files of 2000 bytes: copied in %lu ms, recorded in %lu ms\n", kFiles,
+              static_cast<unsigned long>(copying), static_cast<unsigned long>(recording));
+  EXPECT_EQ(Read().entries.size(), static_cast<size_t>(kFiles));
+  EXPECT_LE(recording, 2 * copying + 500);
 }
 
 }  // namespace
