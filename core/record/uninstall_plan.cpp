@@ -102,6 +102,20 @@ class Planner {
   }
 
   void Finish() {
+    // A key inside a product tree goes with the tree, and the Add/Remove
+    // Programs entry goes last, by the program: listed here they would
+    // only be logged as not there.
+    const std::string addRemove = Folded(std::string("HKEY_LOCAL_MACHINE\\") + kUninstallKey);
+    const auto covered = [&](const std::string& key) {
+      const std::string f = Folded(key);
+      if (f == addRemove) return true;
+      for (const std::string& product : plan_.productKeys) {
+        const std::string p = Folded(product);
+        if (f.compare(0, p.size(), p) == 0 && (f.size() == p.size() || f[p.size()] == '\\')) return true;
+      }
+      return false;
+    };
+    plan_.keys.erase(std::remove_if(plan_.keys.begin(), plan_.keys.end(), covered), plan_.keys.end());
     DeepestFirst(plan_.keys);
     DeepestFirst(plan_.folders);
   }

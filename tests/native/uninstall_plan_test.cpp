@@ -50,6 +50,19 @@ TEST(UninstallPlan, ValuesAndKeysAreDecidedByTheirFirstEntry) {
   EXPECT_EQ(plan.keptKeys, (std::vector<std::string>{"HKEY_CURRENT_USER\\Software"}));
 }
 
+TEST(UninstallPlan, KeysThatGoWithAProductTreeOrWithTheProgramAreNotListed) {
+  const std::string product = "HKEY_CURRENT_USER\\Software\\CorvaneNetwork\\Vantora";
+  const std::string addRemove = std::string("HKEY_LOCAL_MACHINE\\") + kUninstallKey;
+  const UninstallPlan plan = MakeUninstallPlan(
+      {Entry(RecordKind::kRegKey, "HKEY_CURRENT_USER\\Software\\CorvaneNetwork", false),
+       Entry(RecordKind::kRegKey, product, false), Entry(RecordKind::kProduct, product),
+       Entry(RecordKind::kRegKey, product + "\\CLIENT", false),
+       Entry(RecordKind::kRegKey, product + "Extra", false), Entry(RecordKind::kRegKey, addRemove, false)},
+      kMain);
+  EXPECT_EQ(plan.productKeys, (std::vector<std::string>{product}));
+  EXPECT_EQ(plan.keys, (std::vector<std::string>{product + "Extra", "HKEY_CURRENT_USER\\Software\\CorvaneNetwork"}));
+}
+
 TEST(UninstallPlan, FoldersGoDeepestFirstAndEachKindOnce) {
   const UninstallPlan plan = MakeUninstallPlan(
       {Entry(RecordKind::kFolder, "c:\\Corvane"), Entry(RecordKind::kFolder, "c:\\Corvane\\bin\\tools\\"),
