@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <vector>
 
 #include "core/log/log_sink.h"
@@ -12,6 +13,10 @@ namespace {
 struct Recorder {
   std::string path;                  // the record file; empty until recording starts
   std::vector<std::string> pending;  // lines noted before it started
+  // The lines this run has given the record: the same entry again (the
+  // run-once value at every hand-off, a key on the path of several
+  // values) adds nothing, as the first entry of a thing decides.
+  std::set<std::string> given;
 };
 
 Recorder& State() {
@@ -59,7 +64,11 @@ bool IsRecording() { return !State().path.empty(); }
 
 void StartRecording(const std::string& mainDir) {
   if (mainDir.empty()) return;
-  State().path = RecordPathIn(mainDir);
+  const std::string path = RecordPathIn(mainDir);
+  // Another folder's record has seen none of this run's lines.
+  if (lstrcmpiA(path.c_str(), State().path.c_str()) != 0)
+    State().given = std::set<std::string>(State().pending.begin(), State().pending.end());
+  State().path = path;
   Flush();
 }
 
@@ -71,6 +80,7 @@ void ResumeRecording(const std::string& mainDir) {
 void StopRecording() {
   State().path.clear();
   State().pending.clear();
+  State().given.clear();
 }
 
 void AppendRecordEntry(const RecordEntry& entry) {
@@ -79,6 +89,7 @@ void AppendRecordEntry(const RecordEntry& entry) {
     LogPrintf("Installation record: %s cannot be recorded\n", entry.path.c_str());
     return;
   }
+  if (!State().given.insert(line).second) return;
   State().pending.push_back(line);
   Flush();
 }

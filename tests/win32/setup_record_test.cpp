@@ -42,6 +42,8 @@ TEST_F(InstallRecording, EntriesWaitForTheFolderAndFilesAreReadBack) {
   WriteTextFile(main + "\\bin\\a.txt", "hello");
   RecordFile(main + "\\bin\\a.txt");
 
+  RecordInstaller("e:\\browser\\setup.exe /child");  // once is enough
+
   const RecordRead r = Read();
   EXPECT_EQ(r.state, RecordState::kWhole);
   ASSERT_EQ(r.entries.size(), 4u);
